@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// One watched game server: where it is, what the settings file stores about it, and the live
+// values its last replies left.
+class GameServer final
+{
+public:
+    qint16 serverNumber() const { return m_serverNumber; }
+    void setServerNumber(qint16 value) { m_serverNumber = value; }
+
+    const QString &address() const { return m_address; }
+    void setAddress(const QString &value) { m_address = value; }
+
+    qint32 port() const { return m_port; }
+    void setPort(qint32 value) { m_port = value; }
+
+    const QString &name() const { return m_name; }
+    void setName(const QString &value) { m_name = value; }
+
+    const QString &mapName() const { return m_mapName; }
+    void setMapName(const QString &value) { m_mapName = value; }
+
+    qint16 maxPlayers() const { return m_maxPlayers; }
+    void setMaxPlayers(qint16 value) { m_maxPlayers = value; }
+
+    qint16 activePlayers() const { return m_activePlayers; }
+    void setActivePlayers(qint16 value) { m_activePlayers = value; }
+
+    qint16 filterPlayers() const { return m_filterPlayers; }
+    void setFilterPlayers(qint16 value) { m_filterPlayers = value; }
+
+    const QStringList &playerNames() const { return m_playerNames; }
+    void setPlayerNames(const QStringList &value) { m_playerNames = value; }
+    void setPlayerNames(QStringList &&value) { m_playerNames = std::move(value); }
+
+    /// Removes this server's section from the settings file.
+    void deleteFromINI() const;
+    /// Resolves the address, then writes the section when there is an address and a name.
+    bool saveToIni();
+    /// name:address:port
+    QString toString() const;
+    /// Every player name followed by CR LF.
+    QString toStringPlayers() const;
+    QString GetIPFromHostName(const QString &sHostName) const;
+
+    /// "GAMESERVER " and the number, the name of this server's section.
+    static QString sectionName(qint16 number);
+
+private:
+    qint16 m_serverNumber = 0;
+    QString m_address;
+    qint32 m_port = 0;
+    QString m_name;
+    QString m_mapName;
+    qint16 m_maxPlayers = 0;
+    qint16 m_activePlayers = 0;
+    qint16 m_filterPlayers = 0;
+    QStringList m_playerNames;
+};

@@ -1,0 +1,209 @@
+#include "model/mdlZibProcessing.h"
+
+#include "model/Numeric.h"
+#include "platform/ProfileFile.h"
+
+#include <QCoreApplication>
+#include <QDir>
+
+#include <limits>
+#include <utility>
+
+namespace mdlZibProcessing {
+
+namespace {
+
+QString read(const QString &section, const QString &key, const QString &defaultValue)
+{
+    return ProfileFile::readString(settingsPath, section, key, defaultValue);
+}
+
+// A hand-edited value that is no number, or does not fit, reads as the key's default.
+qint16 readInt16(const QString &section, const QString &key, qint16 defaultValue)
+{
+    return Numeric::toInt16(read(section, key, QString::number(defaultValue))).value_or(defaultValue);
+}
+
+qint32 readInt32(const QString &section, const QString &key, qint32 defaultValue)
+{
+    return Numeric::toInt32(read(section, key, QString::number(defaultValue))).value_or(defaultValue);
+}
+
+// The keys of one section as the file holds them, or nothing when the section has no marker key.
+using SectionValues = QList<std::pair<QString, QString>>;
+
+std::optional<SectionValues> readSection(const QString &section, const QString &markerKey, const QStringList &keys)
+{
+    if (read(section, markerKey, endMarker) == endMarker)
+        return std::nullopt;
+    SectionValues values;
+    for (const QString &key : keys) {
+        const QString value = read(section, key, endMarker);
+        if (value != endMarker)
+            values.append({key, value});
+    }
+    return values;
+}
+
+void writeSection(const QString &section, const SectionValues &values)
+{
+    for (const auto &[key, value] : values)
+        ProfileFile::writeString(settingsPath, section, key, value);
+}
+
+// Removal keeps the numbers 1..n without a gap: the last record takes the removed one's number.
+// When the moved record cannot be written under its new number (no name, an address that does
+// not resolve right now), the values its old section held are carried over instead, so neither
+// the record nor the numbering is lost.
+template<typename List, typename Number, typename SetNumber, typename Save, typename Load>
+void removeAndRenumber(List &list, qint16 n, const QString &markerKey, const QStringList &keys, Number number,
+                       SetNumber setNumber, Save save, Load load)
+{
+    if (n < 1 || n > list.size())
+        return;
+    list[n - 1]->deleteFromINI();
+    list.removeAt(n - 1);
+
+    std::shared_ptr<typename List::value_type::element_type> moved;
+    SectionValues carried;
+    if (n != list.size() + 1) {
+        moved = list.back();
+        const QString oldSection = std::remove_cvref_t<decltype(*moved)>::sectionName(number(*moved));
+        if (const auto values = readSection(oldSection, markerKey, keys))
+            carried = *values;
+        moved->deleteFromINI();
+        setNumber(*moved, n);
+    }
+
+    for (const auto &record : std::as_const(list)) {
+        const bool written = save(*record);
+        if (!written && record == moved) {
+            const QString newSection = std::remove_cvref_t<decltype(*moved)>::sectionName(n);
+            writeSection(newSection, carried);
+        }
+    }
+    load();
+}
+
+} // namespace
+
+QString defaultSettingsPath()
+{
+    return QDir(QCoreApplication::applicationDirPath()).filePath(settingsFileName);
+}
+
+void loadSettings()
+{
+    CheckSpeed = readInt16(settingsSection, QStringLiteral("CheckSpeed"), 30);
+    AlertSpeed = readInt16(settingsSection, QStringLiteral("AlertSpeed"), 5);
+    AlertPlaySound = readInt16(settingsSection, QStringLiteral("AlertPlaySound"), 1);
+}
+
+void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound)
+{
+    if (Numeric::isNumeric(checkSpeed) && Numeric::isNumeric(alertSpeed)) {
+        ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("CheckSpeed"), checkSpeed);
+        ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("AlertSpeed"), alertSpeed);
+    }
+    ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("AlertPlaySound"), playSound);
+    loadSettings();
+}
+
+void loadGameServers()
+{
+    ServerList list;
+    for (qint16 n = 1; n < std::numeric_limits<qint16>::max(); ++n) {
+        const QString section = GameServer::sectionName(n);
+        auto server = std::make_shared<GameServer>();
+        server->setName(read(section, QStringLiteral("Name"), endMarker));
+        server->setAddress(read(section, QStringLiteral("Address"), endMarker));
+        server->setPort(readInt32(section, QStringLiteral("Port"), 0));
+        if (server->address() == endMarker)
+            break;
+        server->setServerNumber(n);
+        list.append(std::move(server));
+    }
+    gameServers = std::move(list);
+}
+
+void saveGameServers()
+{
+    for (const auto &server : std::as_const(gameServers))
+        server->saveToIni();
+}
+
+void loadClanFilters()
+{
+    FilterList list;
+    for (qint16 n = 1; n < std::numeric_limits<qint16>::max(); ++n) {
+        const QString section = ClanFilter::sectionName(n);
+        auto filter = std::make_shared<ClanFilter>();
+        filter->setClanTag(read(section, QStringLiteral("Tag"), endMarker));
+        filter->setAlert(read(section, QStringLiteral("Alert"), endMarker) == QStringLiteral("TRUE"));
+        filter->setAlertTrigger(readInt16(section, QStringLiteral("Trigger"), 0));
+        if (filter->clanTag() == endMarker)
+            break;
+        filter->setClanFilterNumber(n);
+        list.append(std::move(filter));
+    }
+    clanFilters = std::move(list);
+}
+
+void saveClanFilters()
+{
+    for (const auto &filter : std::as_const(clanFilters))
+        filter->saveToIni();
+}
+
+void removeGameServer(qint16 n)
+{
+    removeAndRenumber(
+        gameServers, n, QStringLiteral("Address"),
+        {QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Port")},
+        [](const GameServer &s) { return s.serverNumber(); },
+        [](GameServer &s, qint16 number) { s.setServerNumber(number); }, [](GameServer &s) { return s.saveToIni(); },
+        loadGameServers);
+}
+
+void removeClanFilter(qint16 n)
+{
+    removeAndRenumber(
+        clanFilters, n, QStringLiteral("Tag"),
+        {QStringLiteral("Tag"), QStringLiteral("Alert"), QStringLiteral("Trigger")},
+        [](const ClanFilter &f) { return f.clanFilterNumber(); },
+        [](ClanFilter &f, qint16 number) { f.setClanFilterNumber(number); },
+        [](ClanFilter &f) { return f.saveToIni(); }, loadClanFilters);
+}
+
+qint16 findServerNumber(const QString &address, qint32 port)
+{
+    for (const auto &server : std::as_const(gameServers)) {
+        if (server->port() == port && server->address() == address)
+            return server->serverNumber();
+    }
+    return 0;
+}
+
+std::shared_ptr<GameServer> serverAt(qint32 position)
+{
+    return position >= 1 && position <= gameServers.size() ? gameServers[position - 1] : nullptr;
+}
+
+std::shared_ptr<ClanFilter> filterAt(qint32 position)
+{
+    return position >= 1 && position <= clanFilters.size() ? clanFilters[position - 1] : nullptr;
+}
+
+void resetState()
+{
+    settingsPath.clear();
+    CheckSpeed = 0;
+    AlertSpeed = 0;
+    AlertPlaySound = 0;
+    lastAlertTime = {};
+    checkingEnabled = false;
+    gameServers.clear();
+    clanFilters.clear();
+}
+
+} // namespace mdlZibProcessing

@@ -1,0 +1,59 @@
+#pragma once
+
+#include "model/ClanFilter.h"
+#include "model/GameServer.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+
+#include <memory>
+
+// The program's shared state and the routines that load it from, and store it in, the settings
+// file. Everything here lives on the one UI thread.
+namespace mdlZibProcessing {
+
+using ServerList = QList<std::shared_ptr<GameServer>>;
+using FilterList = QList<std::shared_ptr<ClanFilter>>;
+
+inline QString settingsPath;
+inline qint16 CheckSpeed = 0;
+inline qint16 AlertSpeed = 0;
+inline qint16 AlertPlaySound = 0;
+inline QDateTime lastAlertTime;
+inline bool checkingEnabled = false;
+inline ServerList gameServers;
+inline FilterList clanFilters;
+
+// Names inside the settings file.
+inline const QString settingsSection = QStringLiteral("ZIB SETTINGS");
+inline const QString settingsFileName = QStringLiteral("ZIBsettings.ini");
+inline const QString endMarker = QStringLiteral("BREAKVALUE");
+
+/// The settings file beside the program.
+QString defaultSettingsPath();
+
+void loadSettings();
+/// Stores both intervals only when both texts are numbers; always stores the sound; reloads.
+void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound);
+
+void loadGameServers();
+void saveGameServers();
+void loadClanFilters();
+void saveClanFilters();
+
+/// Removes the record at 1-based position n and moves the last record into its number.
+void removeGameServer(qint16 n);
+void removeClanFilter(qint16 n);
+
+/// The number of the first server with exactly this address and port; 0 when none has them.
+qint16 findServerNumber(const QString &address, qint32 port);
+
+/// The record at a 1-based position, or nothing when the position is outside the list.
+std::shared_ptr<GameServer> serverAt(qint32 position);
+std::shared_ptr<ClanFilter> filterAt(qint32 position);
+
+/// Puts every shared value back to what it is when the program starts.
+void resetState();
+
+} // namespace mdlZibProcessing
