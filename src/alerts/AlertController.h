@@ -1,0 +1,35 @@
+#pragma once
+
+#include "alerts/core/ClanMatching.h"
+
+#include <QObject>
+#include <QPointer>
+
+class alertCreeper;
+class AlertSound;
+
+// The alert side of the main window: runs the matching pass and, when the throttle allows,
+// fills the one pop-up and plays the sound.
+class AlertController final : public QObject, public ClanMatching::AlertOutput
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(AlertController)
+
+public:
+    explicit AlertController(QObject *parent = nullptr);
+    ~AlertController() override;
+
+    void checkClanFilters();
+    void showAlert(qint16 serverNumber, qint16 clanFilterNumber);
+    void playAlertSound() override;
+    void showPopup(qint16 serverNumber, qint16 clanFilterNumber) override;
+
+    /// The pop-up while it is open, else null.
+    alertCreeper *popup() const;
+    /// Closes the pop-up if it is open (program end).
+    void closePopup();
+
+private:
+    QPointer<alertCreeper> m_popup;
+    AlertSound *m_sound = nullptr;
+};

@@ -1,0 +1,36 @@
+#pragma once
+
+#include <QDateTime>
+#include <QString>
+
+// Counting the watched-clan players on every server and deciding when that is worth an alert.
+namespace ClanMatching {
+
+/// What an alert does once the throttle lets it through: the pop-up, and the sound.
+class AlertOutput
+{
+public:
+    virtual ~AlertOutput() = default;
+    virtual void showPopup(qint16 serverNumber, qint16 clanFilterNumber) = 0;
+    virtual void playAlertSound() = 0;
+};
+
+/// Exact, case-sensitive substring test; an empty name never matches.
+bool tagMatches(const QString &playerName, const QString &clanTag);
+
+/// Minute boundaries between two local date-times (10:00:59 -> 10:01:00 is 1).
+qint64 elapsedMinutes(const QDateTime &from, const QDateTime &to);
+
+/// The throttle: when AlertSpeed minutes have passed since lastAlertTime, shows the pop-up,
+/// plays the sound when AlertPlaySound is 1, and sets lastAlertTime to now.
+void showAlert(qint16 serverNumber, qint16 clanFilterNumber, AlertOutput &output);
+
+/// One matching pass over every server and filter: sets filterPlayers and calls showAlert for
+/// every (server, filter) pair whose count reaches the filter's trigger.
+void checkClanFilters(AlertOutput &output);
+
+/// The pop-up's text: the server's name, an empty line, then each player whose name holds
+/// the filter's tag, CR LF between lines.
+QString alertDetails(qint16 serverNumber, qint16 clanFilterNumber);
+
+} // namespace ClanMatching
