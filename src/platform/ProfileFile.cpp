@@ -212,8 +212,7 @@ bool writeString(const QString &path, const QString &section, const QString &key
         if (entry.rawValue == newValue && exists)
             return true;
         line.text = entry.key + '=' + newValue;
-        if (line.ending.isEmpty())
-            line.ending = crlf;
+        line.ending = crlf;
         return writeFile(path, lines);
     }
 

@@ -1,0 +1,184 @@
+#include "platform/ProfileFile.h"
+#include "support/TestSupport.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class ProfileFileTest : public ::testing::Test
+{
+protected:
+    QString path() const { return m_dir.filePath(QStringLiteral("test.ini")); }
+
+    QByteArray bytes() const
+    {
+        QFile file(path());
+        return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+    }
+
+    void setBytes(const QByteArray &data) const
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(data);
+    }
+
+    QString read(const char *section, const char *key, const char *defaultValue = "DEF") const
+    {
+        return ProfileFile::readString(path(), QString::fromLatin1(section), QString::fromLatin1(key),
+                                       QString::fromLatin1(defaultValue));
+    }
+
+    bool write(const char *section, const char *key, const QString &value) const
+    {
+        return ProfileFile::writeString(path(), QString::fromLatin1(section), QString::fromLatin1(key), value);
+    }
+
+    QTemporaryDir m_dir;
+};
+
+QByteArray golden(const char *name)
+{
+    QFile file(testDataPath(QStringLiteral("platform/data/ini-golden/%1.ini").arg(QString::fromLatin1(name))));
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name;
+    return file.readAll();
+}
+
+TEST_F(ProfileFileTest, SuccessiveWritesMatchTheBytesOfTheOriginalFunctions)
+{
+    ASSERT_TRUE(write("Clan", "Name", QStringLiteral("Foo")));
+    EXPECT_EQ(bytes(), golden("01-new-file-one-key"));
+    ASSERT_TRUE(write("Clan", "Tag", QStringLiteral("[X]")));
+    EXPECT_EQ(bytes(), golden("02-second-key"));
+    ASSERT_TRUE(write("Servers", "s1", QStringLiteral("10.0.0.1:27015")));
+    EXPECT_EQ(bytes(), golden("03-second-section"));
+    ASSERT_TRUE(write("clan", "NAME", QStringLiteral("Bar")));
+    EXPECT_EQ(bytes(), golden("04-replace-value"));
+    ASSERT_TRUE(ProfileFile::deleteSection(path(), QStringLiteral("CLAN")));
+    EXPECT_EQ(bytes(), golden("05-delete-first-sect"));
+}
+
+TEST_F(ProfileFileTest, ReadingFollowsTheDialect)
+{
+    setBytes("; comment\r\n"
+             "[ Alpha ]\r\n"
+             "  Key One =  spaced value  \r\n"
+             "dq=\"quoted\"\n"
+             "empty=\"\"\r"
+             "inner=\"a\"b\"\r\n"
+             "open=\"open\r\n"
+             "mix=\"mix'\r\n"
+             "eq=with=equals\r\n"
+             "noequals\r\n"
+             "dup=first\r\n"
+             "dup=second\r\n"
+             "[a]b]\r\n"
+             "k=bracketed\r\n"
+             "[alpha]\r\n"
+             "dup=second section\r\n"
+             "last=no newline");
+
+    EXPECT_EQ(read("alpha", "key one"), QStringLiteral("spaced value"));
+    EXPECT_EQ(read("  ALPHA ", " KEY ONE  "), QStringLiteral("spaced value"));
+    EXPECT_EQ(read("Alpha", "dq"), QStringLiteral("quoted"));
+    EXPECT_EQ(read("Alpha", "empty"), QString());
+    EXPECT_EQ(read("Alpha", "inner"), QStringLiteral("a\"b"));
+    EXPECT_EQ(read("Alpha", "open"), QStringLiteral("\"open"));
+    EXPECT_EQ(read("Alpha", "mix"), QStringLiteral("\"mix'"));
+    EXPECT_EQ(read("Alpha", "eq"), QStringLiteral("with=equals"));
+    EXPECT_EQ(read("Alpha", "noequals"), QStringLiteral("DEF"));
+    EXPECT_EQ(read("Alpha", "dup"), QStringLiteral("first")) << "first section and first key win";
+    EXPECT_EQ(read("a]b", "k"), QStringLiteral("bracketed"));
+    EXPECT_EQ(read("alpha", "last"), QStringLiteral("DEF")) << "only the first section of a name is searched";
+    EXPECT_EQ(read("missing", "key", "default   "), QStringLiteral("default"));
+}
+
+TEST_F(ProfileFileTest, MissingFileGivesTheDefaultAndIsNotCreatedByReading)
+{
+    EXPECT_EQ(read("S", "k", "fallback"), QStringLiteral("fallback"));
+    EXPECT_FALSE(QFileInfo::exists(path()));
+}
+
+TEST_F(ProfileFileTest, LongValuesReadBackCutAt254Characters)
+{
+    const QString value(300, QLatin1Char('v'));
+    ASSERT_TRUE(write("S", "long", value));
+    EXPECT_EQ(read("S", "long"), value.left(254));
+    const QString exact(254, QLatin1Char('w'));
+    ASSERT_TRUE(write("S", "exact", exact));
+    EXPECT_EQ(read("S", "exact"), exact);
+    EXPECT_EQ(read("S", "none", QByteArray(400, 'd').constData()).size(), 254);
+}
+
+TEST_F(ProfileFileTest, EveryByteValueSurvivesAWriteAndARead)
+{
+    QString value;
+    for (int b = 0x21; b <= 0xFF; ++b) // blanks at a value's ends are trimmed by design
+        value.append(QChar(b));
+    ASSERT_TRUE(write("S", "bytes", value.left(200)));
+    ASSERT_TRUE(write("S", "bytes2", value.mid(200)));
+    EXPECT_EQ(read("S", "bytes") + read("S", "bytes2"), value);
+}
+
+TEST_F(ProfileFileTest, NothingInAValueCanAddChangeOrRemoveAnotherEntry)
+{
+    ASSERT_TRUE(write("GAMESERVER 1", "Name", QStringLiteral("before")));
+    ASSERT_TRUE(write("GAMESERVER 1", "Address", QStringLiteral("10.0.0.1")));
+    const QString hostile = QStringLiteral("evil\r\nAddress=6.6.6.6\r\n[GAMESERVER 2]\nAddress=1.1.1.1\rx=y") + QChar(0)
+        + QStringLiteral("z");
+    ASSERT_TRUE(write("GAMESERVER 1", "Name", hostile));
+
+    EXPECT_EQ(read("GAMESERVER 1", "Address"), QStringLiteral("10.0.0.1"));
+    EXPECT_EQ(read("GAMESERVER 2", "Address"), QStringLiteral("DEF"));
+    EXPECT_EQ(read("GAMESERVER 1", "x"), QStringLiteral("DEF"));
+    EXPECT_EQ(read("GAMESERVER 1", "Name"),
+              QStringLiteral("evil  Address=6.6.6.6  [GAMESERVER 2] Address=1.1.1.1 x=y z"));
+    EXPECT_EQ(bytes().count('\n'), 3) << "still one header and two entries";
+}
+
+TEST_F(ProfileFileTest, WritesKeepUntouchedLinesAndSpellings)
+{
+    setBytes("; keep me\n[Clan]\nName=Foo\n\n[Other]\r\nx=1");
+    ASSERT_TRUE(write("CLAN", "name", QStringLiteral("Bar")));
+    ASSERT_TRUE(write("clan", "Tag", QStringLiteral("  [X]")));
+    ASSERT_TRUE(write("Other", "y", QStringLiteral("2")));
+    EXPECT_EQ(bytes(), QByteArray("; keep me\n[Clan]\nName=Bar\r\nTag=[X]\r\n\n[Other]\r\nx=1\r\ny=2\r\n"));
+}
+
+TEST_F(ProfileFileTest, WritingTheSameValueLeavesTheFileUntouched)
+{
+    setBytes("[S]\nk=v\n");
+    const QDateTime longAgo(QDate(2001, 2, 3), QTime(4, 5, 6));
+    {
+        QFile file(path());
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        ASSERT_TRUE(file.setFileTime(longAgo, QFileDevice::FileModificationTime));
+    }
+    EXPECT_TRUE(write("S", "k", QStringLiteral("v")));
+    EXPECT_EQ(bytes(), QByteArray("[S]\nk=v\n"));
+    EXPECT_EQ(QFileInfo(path()).lastModified(), longAgo);
+    EXPECT_TRUE(write("S", "k", QStringLiteral("w")));
+    EXPECT_NE(QFileInfo(path()).lastModified(), longAgo);
+}
+
+TEST_F(ProfileFileTest, DeletingRemovesHeaderAndEntriesUpToTheNextHeader)
+{
+    setBytes("[A]\r\na=1\r\n\r\n; note\r\n[B]\r\nb=2\r\n[C]\r\nc=3\r\n");
+    ASSERT_TRUE(ProfileFile::deleteSection(path(), QStringLiteral("b")));
+    EXPECT_EQ(bytes(), QByteArray("[A]\r\na=1\r\n\r\n; note\r\n[C]\r\nc=3\r\n"));
+    ASSERT_TRUE(ProfileFile::deleteSection(path(), QStringLiteral("missing")));
+    EXPECT_EQ(bytes(), QByteArray("[A]\r\na=1\r\n\r\n; note\r\n[C]\r\nc=3\r\n"));
+}
+
+TEST_F(ProfileFileTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole)
+{
+    const QString missingFolder = m_dir.filePath(QStringLiteral("no/such/folder/x.ini"));
+    EXPECT_FALSE(ProfileFile::writeString(missingFolder, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
+    EXPECT_FALSE(QFileInfo::exists(missingFolder));
+}
+
+} // namespace
