@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QPointer>
 
+#include <memory>
+
 class alertCreeper;
 class AlertSound;
 
@@ -16,7 +18,10 @@ class AlertController final : public QObject, public ClanMatching::AlertOutput
     Q_DISABLE_COPY_MOVE(AlertController)
 
 public:
+    /// Plays "alert.wav" beside the program.
     explicit AlertController(QObject *parent = nullptr);
+    /// Plays through the given sound instead.
+    explicit AlertController(std::unique_ptr<AlertSound> sound, QObject *parent = nullptr);
     ~AlertController() override;
 
     void checkClanFilters();
@@ -31,5 +36,5 @@ public:
 
 private:
     QPointer<alertCreeper> m_popup;
-    AlertSound *m_sound = nullptr;
+    std::unique_ptr<AlertSound> m_sound;
 };

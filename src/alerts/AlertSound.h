@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+
+class QSoundEffect;
+
+// The alert's sound, behind one call so tests can listen with a fake.
+class AlertSound
+{
+public:
+    virtual ~AlertSound() = default;
+    /// Starts the sound and returns at once; a sound still playing from an earlier call stops.
+    virtual void play() = 0;
+};
+
+// Plays a wave file through the default audio output; the desktop's beep stands in when the file
+// is missing or unreadable, or when there is nothing to play it on.
+class WaveAlertSound final : public QObject, public AlertSound
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(WaveAlertSound)
+
+public:
+    /// The file "alert.wav" beside the program.
+    static QString defaultPath();
+
+    explicit WaveAlertSound(const QString &path = defaultPath(), QObject *parent = nullptr);
+    ~WaveAlertSound() override;
+
+    void play() override;
+
+private:
+    void onStatusChanged();
+    void forgetEffect();
+
+    QString m_path;
+    QSoundEffect *m_effect = nullptr;
+    bool m_playWhenLoaded = false;
+};

@@ -1,0 +1,224 @@
+#include "alerts/alertCreeper.h"
+
+#include "alerts/Taskbar.h"
+#include "alerts/core/ClanMatching.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QPointer>
+#include <QTimer>
+
+#include <cmath>
+
+namespace {
+
+const QColor detailsColour(224, 224, 224);
+const QColor flashRed(255, 0, 0);
+const QColor flashBlack(0, 0, 0);
+const QColor borderColour(96, 96, 96);
+
+int toPixels(double twips, double twipsPerPixel)
+{
+    return int(std::lround(twips / twipsPerPixel));
+}
+
+QRect twipsRect(int left, int top, int width, int height, const DesktopArea::Area &area)
+{
+    return {toPixels(left, area.twipsPerPixelX), toPixels(top, area.twipsPerPixelY),
+            toPixels(width, area.twipsPerPixelX), toPixels(height, area.twipsPerPixelY)};
+}
+
+void setTextColour(QLabel *label, const QColor &colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+alertCreeper::alertCreeper(QWidget *parent)
+    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+{
+    setObjectName(QStringLiteral("alertCreeper"));
+    setAttribute(Qt::WA_DeleteOnClose);
+    // The user is likely in the middle of a game: the pop-up should be seen, not take the keys.
+    setAttribute(Qt::WA_ShowWithoutActivating);
+
+    const DesktopArea::Area area = DesktopArea::current();
+    const QPixmap picture(QStringLiteral(":/ALERTPICTURE"));
+
+    setFrameStyle(QFrame::Box | QFrame::Plain);
+    setLineWidth(borderPixels);
+    QPalette framePalette = palette();
+    framePalette.setColor(QPalette::WindowText, borderColour);
+    framePalette.setBrush(QPalette::Window, picture.isNull() ? QBrush(Qt::black) : QBrush(picture));
+    setPalette(framePalette);
+    setAutoFillBackground(true);
+
+    const QRect client = twipsRect(0, 0, clientWidthTwips, clientHeightTwips, area);
+    setFixedSize(client.width() + 2 * borderPixels, client.height() + 2 * borderPixels);
+
+    auto *clientArea = new QWidget(this);
+    clientArea->setObjectName(QStringLiteral("clientAreaWidget"));
+    clientArea->setGeometry(client.translated(borderPixels, borderPixels));
+
+    m_picAlertPicture = new QLabel(clientArea);
+    m_picAlertPicture->setObjectName(QStringLiteral("picAlertPicture"));
+    m_picAlertPicture->setGeometry(twipsRect(0, 0, 2295, 3375, area));
+    m_picAlertPicture->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_picAlertPicture->setPixmap(picture);
+
+    m_txtAlertDetails = new QLabel(m_picAlertPicture);
+    m_txtAlertDetails->setObjectName(QStringLiteral("txtAlertDetails"));
+    m_txtAlertDetails->setGeometry(twipsRect(0, 0, 2175, 3255, area));
+    m_txtAlertDetails->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_txtAlertDetails->setWordWrap(true);
+    // Player and server names come off the network: never let them be read as markup.
+    m_txtAlertDetails->setTextFormat(Qt::PlainText);
+    setTextColour(m_txtAlertDetails, detailsColour);
+
+    m_lblAlert = new QLabel(QStringLiteral("ALERT"), m_picAlertPicture);
+    m_lblAlert->setObjectName(QStringLiteral("lblAlert"));
+    m_lblAlert->setGeometry(twipsRect(1080, 1440, 615, 255, area));
+    m_lblAlert->setTextFormat(Qt::PlainText);
+    setTextColour(m_lblAlert, m_lblAlert->palette().color(QPalette::ButtonText));
+
+    m_flashState = 1;
+
+    const double screenWidth = area.geometry.width() * area.twipsPerPixelX;
+    const double screenHeight = area.geometry.height() * area.twipsPerPixelY;
+    placeTwips(screenWidth - (15 * area.twipsPerPixelX + widthTwips()), screenHeight + heightTwips());
+
+    m_tmrAlertFlash = new QTimer(this);
+    m_tmrAlertFlash->setObjectName(QStringLiteral("tmrAlertFlash"));
+    m_tmrAlertFlash->setInterval(500);
+    connect(m_tmrAlertFlash, &QTimer::timeout, this, &alertCreeper::flashTick);
+    m_tmrAlertFlash->start();
+
+    m_tmrCreepUp = new QTimer(this);
+    m_tmrCreepUp->setObjectName(QStringLiteral("tmrCreepUp"));
+    m_tmrCreepUp->setInterval(1);
+    connect(m_tmrCreepUp, &QTimer::timeout, this, &alertCreeper::creepTick);
+    m_tmrCreepUp->start();
+}
+
+alertCreeper::~alertCreeper() = default;
+
+void alertCreeper::showAlert(qint16 serverNumber, qint16 clanFilterNumber)
+{
+    QString details = ClanMatching::alertDetails(serverNumber, clanFilterNumber);
+    details.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    m_txtAlertDetails->setText(details);
+    if (m_closed)
+        return;
+    show();
+    raise();
+}
+
+void alertCreeper::creepTick()
+{
+    // Skipped when a tick is already running further down the stack: its moves are not done yet.
+    if (m_closed || m_inCreepTick)
+        return;
+    m_inCreepTick = true;
+
+    const DesktopArea::Area area = DesktopArea::current();
+    const int taskbar = mdlZibProcessing::getTaskbarHeight();
+    const double screenHeight = area.geometry.height() * area.twipsPerPixelY;
+    const float target = float(screenHeight - (taskbar + heightTwips()));
+    if (target >= float(topTwips()))
+        m_tmrCreepUp->stop();
+
+    const QPointer<alertCreeper> self(this);
+    for (int move = 0; move < movesPerTick; ++move) {
+        placeTwips(leftTwips(), topTwips() - twipsPerMove);
+        QCoreApplication::processEvents();
+        // A click handled just now may have closed the window, or deleted it outright.
+        if (!self)
+            return;
+        if (m_closed)
+            break;
+    }
+    m_inCreepTick = false;
+}
+
+void alertCreeper::flashTick()
+{
+    if (m_flashState != 1) {
+        m_flashState = 1;
+        setTextColour(m_lblAlert, flashRed);
+    } else {
+        m_flashState = 0;
+        setTextColour(m_lblAlert, flashBlack);
+    }
+}
+
+bool alertCreeper::isRising() const
+{
+    return !m_closed && m_tmrCreepUp->isActive();
+}
+
+double alertCreeper::leftTwips() const
+{
+    if (pos() == m_placedAt)
+        return m_leftTwips;
+    const DesktopArea::Area area = DesktopArea::current();
+    return (x() - area.geometry.x()) * area.twipsPerPixelX;
+}
+
+double alertCreeper::topTwips() const
+{
+    if (pos() == m_placedAt)
+        return m_topTwips;
+    const DesktopArea::Area area = DesktopArea::current();
+    return (y() - area.geometry.y()) * area.twipsPerPixelY;
+}
+
+double alertCreeper::widthTwips() const
+{
+    return width() * DesktopArea::current().twipsPerPixelX;
+}
+
+double alertCreeper::heightTwips() const
+{
+    return height() * DesktopArea::current().twipsPerPixelY;
+}
+
+void alertCreeper::placeTwips(double left, double top)
+{
+    if (m_closed)
+        return;
+    const DesktopArea::Area area = DesktopArea::current();
+    m_leftTwips = left;
+    m_topTwips = top;
+    move(area.geometry.x() + toPixels(left, area.twipsPerPixelX),
+         area.geometry.y() + toPixels(top, area.twipsPerPixelY));
+    m_placedAt = pos();
+}
+
+void alertCreeper::mousePressEvent(QMouseEvent *event)
+{
+    m_pressed = event->button() == Qt::LeftButton;
+    event->accept();
+}
+
+void alertCreeper::mouseReleaseEvent(QMouseEvent *event)
+{
+    const bool click = m_pressed && event->button() == Qt::LeftButton && rect().contains(event->position().toPoint());
+    m_pressed = false;
+    event->accept();
+    if (click)
+        close();
+}
+
+void alertCreeper::closeEvent(QCloseEvent *event)
+{
+    m_closed = true;
+    m_tmrCreepUp->stop();
+    m_tmrAlertFlash->stop();
+    QFrame::closeEvent(event);
+}

@@ -1,0 +1,91 @@
+#include "alerts/core/ClanMatching.h"
+
+#include "model/mdlZibProcessing.h"
+#include "model/Numeric.h"
+#include "platform/Clock.h"
+
+#include <limits>
+
+namespace ClanMatching {
+
+namespace {
+
+// Minutes since an arbitrary day, counted on the wall clock: a clock change or a daylight-saving
+// shift moves the result exactly as far as the clock on the wall moved.
+qint64 wallMinutes(const QDateTime &t)
+{
+    static const QDate epoch(2000, 1, 1);
+    const QTime time = t.time();
+    return epoch.daysTo(t.date()) * 1440 + time.hour() * 60 + time.minute();
+}
+
+} // namespace
+
+bool tagMatches(const QString &playerName, const QString &clanTag)
+{
+    return !playerName.isEmpty() && playerName.contains(clanTag, Qt::CaseSensitive);
+}
+
+qint64 elapsedMinutes(const QDateTime &from, const QDateTime &to)
+{
+    // A time never set stands for "long ago": nothing has been alerted yet, so nothing throttles.
+    if (!from.isValid())
+        return std::numeric_limits<qint64>::max();
+    if (!to.isValid())
+        return 0;
+    return wallMinutes(to) - wallMinutes(from);
+}
+
+void showAlert(qint16 serverNumber, qint16 clanFilterNumber, AlertOutput &output)
+{
+    namespace state = mdlZibProcessing;
+    const QDateTime now = Clock::now();
+    if (elapsedMinutes(state::lastAlertTime, now) < state::AlertSpeed)
+        return;
+    // Taken before the pop-up appears: the pop-up's rise lets other handlers run, and a pass run
+    // from there must already see this alert as the last one.
+    state::lastAlertTime = now;
+    output.showPopup(serverNumber, clanFilterNumber);
+    if (state::AlertPlaySound == 1)
+        output.playAlertSound();
+}
+
+void checkClanFilters(AlertOutput &output)
+{
+    // Copies of the lists: a reload while the pop-up rises replaces them, and the records we
+    // hold stay alive through their shared pointers.
+    const mdlZibProcessing::ServerList servers = mdlZibProcessing::gameServers;
+    const mdlZibProcessing::FilterList filters = mdlZibProcessing::clanFilters;
+    for (const auto &server : servers) {
+        server->setFilterPlayers(0);
+        const QStringList names = server->playerNames();
+        for (const auto &filter : filters) {
+            qint16 count = 0;
+            for (const QString &name : names) {
+                if (tagMatches(name, filter->clanTag()))
+                    count = Numeric::saturatingAdd(count, 1);
+            }
+            server->setFilterPlayers(Numeric::saturatingAdd(server->filterPlayers(), count));
+            if (filter->alert() && count >= filter->alertTrigger())
+                showAlert(server->serverNumber(), filter->clanFilterNumber(), output);
+        }
+    }
+}
+
+QString alertDetails(qint16 serverNumber, qint16 clanFilterNumber)
+{
+    const auto server = mdlZibProcessing::serverAt(serverNumber);
+    if (!server)
+        return {};
+    QString text = server->name() + QStringLiteral("\r\n");
+    const auto filter = mdlZibProcessing::filterAt(clanFilterNumber);
+    if (!filter)
+        return text;
+    for (const QString &name : server->playerNames()) {
+        if (tagMatches(name, filter->clanTag()))
+            text += QStringLiteral("\r\n") + name;
+    }
+    return text;
+}
+
+} // namespace ClanMatching
