@@ -1,5 +1,6 @@
 #include "alerts/alertCreeper.h"
 
+#include "alerts/Resources.h"
 #include "alerts/Taskbar.h"
 #include "alerts/core/ClanMatching.h"
 
@@ -49,6 +50,7 @@ alertCreeper::alertCreeper(QWidget *parent)
     setAttribute(Qt::WA_ShowWithoutActivating);
 
     const DesktopArea::Area area = DesktopArea::current();
+    Resources::ensureLoaded();
     const QPixmap picture(QStringLiteral(":/ALERTPICTURE"));
 
     setFrameStyle(QFrame::Box | QFrame::Plain);
@@ -116,7 +118,6 @@ void alertCreeper::showAlert(qint16 serverNumber, qint16 clanFilterNumber)
     if (m_closed)
         return;
     show();
-    raise();
 }
 
 void alertCreeper::creepTick()
