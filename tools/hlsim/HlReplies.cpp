@@ -69,4 +69,13 @@ QString requestKind(const QByteArray &datagram)
     return {};
 }
 
+QByteArray replyTo(const QString &kind, const ServerDescription &server, const QByteArray &ownAddress)
+{
+    if (kind == QLatin1String("players"))
+        return playersReply(server);
+    if (kind == QLatin1String("info"))
+        return infoReply(server, ownAddress);
+    return {};
+}
+
 } // namespace HlReplies

@@ -26,4 +26,8 @@ QByteArray infoReply(const ServerDescription &server, const QByteArray &ownAddre
 /// Which request a datagram is: "players", "info", or empty for anything else.
 QString requestKind(const QByteArray &datagram);
 
+/// The reply to a request of this kind, or empty when the kind gets none. The one place a new
+/// kind of request is taught to the simulator.
+QByteArray replyTo(const QString &kind, const ServerDescription &server, const QByteArray &ownAddress);
+
 } // namespace HlReplies

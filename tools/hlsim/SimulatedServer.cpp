@@ -40,16 +40,12 @@ void SimulatedServer::onReadyRead()
         const QString kind = HlReplies::requestKind(request.data());
         m_requestsSeen.append(kind);
         emit requestReceived(kind);
-        if (m_misbehaviour.silent || kind.isEmpty())
+        if (m_misbehaviour.silent)
             continue;
-        QByteArray reply;
-        if (kind == QStringLiteral("players")) {
-            reply = HlReplies::playersReply(m_description);
-        } else {
-            const QByteArray own = m_socket.localAddress().toString().toLatin1() + ':' + QByteArray::number(port());
-            reply = HlReplies::infoReply(m_description, own);
-        }
-        send(misbehave(reply), request.senderAddress(), static_cast<quint16>(request.senderPort()));
+        const QByteArray own = m_socket.localAddress().toString().toLatin1() + ':' + QByteArray::number(port());
+        const QByteArray reply = HlReplies::replyTo(kind, m_description, own);
+        if (!reply.isEmpty())
+            send(misbehave(reply), request.senderAddress(), static_cast<quint16>(request.senderPort()));
     }
 }
 
