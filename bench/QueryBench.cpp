@@ -1,0 +1,67 @@
+// Walking and folding one reply, the whole of the work a reply costs the UI thread.
+
+#include "HlReplies.h"
+#include "model/mdlZibProcessing.h"
+#include "query/QueryDatagrams.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+HlReplies::ServerDescription fullServer()
+{
+    HlReplies::ServerDescription server;
+    server.name = "Benchmark Arena | 24/7 crossfire | fast downloads";
+    server.mapName = "crossfire";
+    server.maxPlayers = 32;
+    for (int i = 0; i < 32; ++i)
+        server.playerNames.append("[X]Player_number_" + QByteArray::number(i));
+    return server;
+}
+
+// A list of 300 servers, the reply coming from the last: findServerNumber walks them all.
+void fillServerList()
+{
+    mdlZibProcessing::gameServers.clear();
+    for (qint16 n = 1; n <= 300; ++n) {
+        auto server = std::make_shared<GameServer>();
+        server->setAddress(QStringLiteral("127.0.0.1"));
+        server->setPort(27000 + n);
+        server->setServerNumber(n);
+        mdlZibProcessing::gameServers.append(server);
+    }
+}
+
+void foldReply(benchmark::State &state, const QByteArray &reply)
+{
+    fillServerList();
+    const QString sender = QStringLiteral("127.0.0.1");
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QueryDatagrams::handleReply(reply, sender, 27300));
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * reply.size());
+    mdlZibProcessing::gameServers.clear();
+}
+
+void BM_PlayersReply32(benchmark::State &state)
+{
+    foldReply(state, HlReplies::playersReply(fullServer()));
+}
+BENCHMARK(BM_PlayersReply32);
+
+void BM_InfoReply(benchmark::State &state)
+{
+    foldReply(state, HlReplies::infoReply(fullServer(), "127.0.0.1:27300"));
+}
+BENCHMARK(BM_InfoReply);
+
+void BM_ParsePlayersReply32(benchmark::State &state)
+{
+    const QByteArray reply = HlReplies::playersReply(fullServer());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QueryDatagrams::parseReply(reply));
+}
+BENCHMARK(BM_ParsePlayersReply32);
+
+} // namespace
+
+BENCHMARK_MAIN();

@@ -1,0 +1,72 @@
+#include "SimulatedServer.h"
+
+#include <QNetworkDatagram>
+#include <QRandomGenerator>
+#include <QTimer>
+
+SimulatedServer::SimulatedServer(HlReplies::ServerDescription description, Misbehaviour misbehaviour, QObject *parent)
+    : QObject(parent)
+    , m_description(std::move(description))
+    , m_misbehaviour(misbehaviour)
+{
+    connect(&m_socket, &QUdpSocket::readyRead, this, &SimulatedServer::onReadyRead);
+}
+
+SimulatedServer::~SimulatedServer() = default;
+
+QString SimulatedServer::listen(const QHostAddress &address, quint16 port)
+{
+    if (!m_socket.bind(address, port, QAbstractSocket::DontShareAddress))
+        return m_socket.errorString();
+    if (m_misbehaviour.fromOtherPort) {
+        m_otherSocket = std::make_unique<QUdpSocket>();
+        if (!m_otherSocket->bind(address, 0))
+            return m_otherSocket->errorString();
+    }
+    return {};
+}
+
+quint16 SimulatedServer::replyPort() const
+{
+    return m_otherSocket ? m_otherSocket->localPort() : port();
+}
+
+void SimulatedServer::onReadyRead()
+{
+    while (m_socket.hasPendingDatagrams()) {
+        const QNetworkDatagram request = m_socket.receiveDatagram();
+        if (!request.isValid())
+            break;
+        const QString kind = HlReplies::requestKind(request.data());
+        m_requestsSeen.append(kind);
+        emit requestReceived(kind);
+        if (m_misbehaviour.silent)
+            continue;
+        const QByteArray own = m_socket.localAddress().toString().toLatin1() + ':' + QByteArray::number(port());
+        const QByteArray reply = HlReplies::replyTo(kind, m_description, own);
+        if (!reply.isEmpty())
+            send(misbehave(reply), request.senderAddress(), static_cast<quint16>(request.senderPort()));
+    }
+}
+
+QByteArray SimulatedServer::misbehave(QByteArray reply) const
+{
+    if (m_misbehaviour.garble) {
+        QRandomGenerator noise(m_misbehaviour.seed);
+        for (qsizetype i = 5; i < reply.size(); ++i)
+            reply[i] = static_cast<char>(noise.bounded(256));
+    }
+    if (m_misbehaviour.truncateTo >= 0)
+        reply.truncate(m_misbehaviour.truncateTo);
+    return reply;
+}
+
+void SimulatedServer::send(const QByteArray &reply, const QHostAddress &to, quint16 port)
+{
+    QUdpSocket &from = m_otherSocket ? *m_otherSocket : m_socket;
+    if (m_misbehaviour.delay.count() <= 0) {
+        from.writeDatagram(reply, to, port);
+        return;
+    }
+    QTimer::singleShot(m_misbehaviour.delay, &from, [&from, reply, to, port] { from.writeDatagram(reply, to, port); });
+}

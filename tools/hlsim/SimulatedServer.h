@@ -1,0 +1,62 @@
+#pragma once
+
+#include "HlReplies.h"
+
+#include <QHostAddress>
+#include <QList>
+#include <QObject>
+#include <QUdpSocket>
+
+#include <chrono>
+#include <memory>
+
+// One simulated Half-Life server on one UDP port: answers "players" and "info" from its
+// description, and misbehaves when asked to.
+class SimulatedServer final : public QObject
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(SimulatedServer)
+
+public:
+    struct Misbehaviour
+    {
+        bool silent = false;
+        std::chrono::milliseconds delay{0};
+        /// Send only the first this many bytes of each reply (negative: whole replies).
+        qsizetype truncateTo = -1;
+        /// Overwrite everything after the type byte with seeded noise.
+        bool garble = false;
+        quint32 seed = 1;
+        /// Answer from another port than the one asked.
+        bool fromOtherPort = false;
+    };
+
+    SimulatedServer(HlReplies::ServerDescription description, Misbehaviour misbehaviour, QObject *parent = nullptr);
+    ~SimulatedServer() override;
+
+    /// Binds to address:port (port 0: any free one). Returns an empty string or the error.
+    QString listen(const QHostAddress &address, quint16 port);
+    quint16 port() const { return m_socket.localPort(); }
+    /// The port replies leave from (differs from port() only with fromOtherPort).
+    quint16 replyPort() const;
+
+    const HlReplies::ServerDescription &description() const { return m_description; }
+    void setDescription(const HlReplies::ServerDescription &description) { m_description = description; }
+
+    /// Every request kind received, in order ("players", "info", or "" for anything else).
+    const QStringList &requestsSeen() const { return m_requestsSeen; }
+
+signals:
+    void requestReceived(const QString &kind);
+
+private:
+    void onReadyRead();
+    QByteArray misbehave(QByteArray reply) const;
+    void send(const QByteArray &reply, const QHostAddress &to, quint16 port);
+
+    HlReplies::ServerDescription m_description;
+    Misbehaviour m_misbehaviour;
+    QUdpSocket m_socket;
+    std::unique_ptr<QUdpSocket> m_otherSocket;
+    QStringList m_requestsSeen;
+};

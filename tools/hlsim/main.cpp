@@ -1,0 +1,197 @@
+// hlsim: simulated Half-Life servers on consecutive UDP ports, for tests, demos and benchmarks.
+
+#include "SimulatedServer.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QSet>
+#include <QTextStream>
+#include <QTimer>
+
+#include <memory>
+#include <vector>
+
+namespace {
+
+struct Options
+{
+    QHostAddress address;
+    quint16 firstPort = 27015;
+    int count = 1;
+    HlReplies::ServerDescription description;
+    QString nameTemplate;
+    SimulatedServer::Misbehaviour misbehaviour;
+    bool crlfNames = false;
+    bool highBytes = false;
+    QSet<int> faulty; // empty: every server misbehaves as asked
+    int quitAfterSeconds = 0;
+};
+
+bool parseNumber(const QString &text, qint64 low, qint64 high, qint64 &out)
+{
+    bool ok = false;
+    out = text.toLongLong(&ok);
+    return ok && out >= low && out <= high;
+}
+
+// Fills options from the command line, or returns the reason it cannot.
+QString readOptions(const QCommandLineParser &parser, Options &options)
+{
+    qint64 number = 0;
+    options.address = QHostAddress(parser.value(QStringLiteral("bind")));
+    if (options.address.isNull())
+        return QStringLiteral("--bind needs an IP address");
+    if (!parseNumber(parser.value(QStringLiteral("port")), 0, 65535, number))
+        return QStringLiteral("--port needs a number from 0 to 65535");
+    options.firstPort = static_cast<quint16>(number);
+    if (!parseNumber(parser.value(QStringLiteral("count")), 1, 4096, number))
+        return QStringLiteral("--count needs a number from 1 to 4096");
+    options.count = static_cast<int>(number);
+    if (options.firstPort != 0 && options.firstPort + options.count - 1 > 65535)
+        return QStringLiteral("--port plus --count passes port 65535");
+
+    options.nameTemplate = parser.value(QStringLiteral("name"));
+    options.description.mapName = parser.value(QStringLiteral("map")).toLatin1();
+    options.description.gameDirectory = parser.value(QStringLiteral("dir")).toLatin1();
+    options.description.gameDescription = parser.value(QStringLiteral("desc")).toLatin1();
+    if (!parseNumber(parser.value(QStringLiteral("max")), 0, 255, number))
+        return QStringLiteral("--max needs a number from 0 to 255");
+    options.description.maxPlayers = static_cast<quint8>(number);
+
+    options.crlfNames = parser.isSet(QStringLiteral("crlf-names"));
+    options.highBytes = parser.isSet(QStringLiteral("high-bytes"));
+    for (const QString &name : parser.values(QStringLiteral("player")))
+        options.description.playerNames.append(name.toLatin1());
+    if (parser.isSet(QStringLiteral("players"))) {
+        if (!parseNumber(parser.value(QStringLiteral("players")), 0, 255, number))
+            return QStringLiteral("--players needs a number from 0 to 255");
+        for (qint64 i = 1; i <= number; ++i)
+            options.description.playerNames.append("Player" + QByteArray::number(i));
+    }
+
+    auto &bad = options.misbehaviour;
+    bad.silent = parser.isSet(QStringLiteral("silent"));
+    bad.garble = parser.isSet(QStringLiteral("garble"));
+    bad.fromOtherPort = parser.isSet(QStringLiteral("from-other-port"));
+    if (!parseNumber(parser.value(QStringLiteral("delay")), 0, 600000, number))
+        return QStringLiteral("--delay needs milliseconds from 0 to 600000");
+    bad.delay = std::chrono::milliseconds(number);
+    if (parser.isSet(QStringLiteral("truncate"))) {
+        if (!parseNumber(parser.value(QStringLiteral("truncate")), 0, 65507, number))
+            return QStringLiteral("--truncate needs a byte count from 0 to 65507");
+        bad.truncateTo = number;
+    }
+    if (!parseNumber(parser.value(QStringLiteral("seed")), 0, 0xFFFFFFFFLL, number))
+        return QStringLiteral("--seed needs a number");
+    bad.seed = static_cast<quint32>(number);
+    if (parser.isSet(QStringLiteral("faulty"))) {
+        for (const QString &item : parser.value(QStringLiteral("faulty")).split(u',', Qt::SkipEmptyParts)) {
+            if (!parseNumber(item, 1, options.count, number))
+                return QStringLiteral("--faulty needs server numbers from 1 to --count, comma-separated");
+            options.faulty.insert(static_cast<int>(number));
+        }
+    }
+    if (!parseNumber(parser.value(QStringLiteral("quit-after")), 0, 86400, number))
+        return QStringLiteral("--quit-after needs seconds from 0 to 86400");
+    options.quitAfterSeconds = static_cast<int>(number);
+    return {};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCoreApplication::setApplicationName(QStringLiteral("hlsim"));
+
+    QCommandLineParser parser;
+    parser.setApplicationDescription(QStringLiteral(
+        "Simulated Half-Life servers. Each answers the \"players\" query with a 'D' reply and the \"info\"\n"
+        "query with a 'C' reply, built from the description given below. --count servers listen on\n"
+        "consecutive UDP ports from --port, on 127.0.0.1 unless --bind says otherwise. Once every port is\n"
+        "bound, one line per server (\"server N ADDRESS:PORT\") and then \"ready\" are printed.\n"
+        "Misbehaviour options apply to every server, or only to those that --faulty names.\n\n"
+        "Example: hlsim --port 27015 --count 3 --name \"Server %n\" --player \"[X]Alice\" --players 5"));
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("bind"), QStringLiteral("Address to listen on (default 127.0.0.1)."), QStringLiteral("address"),
+         QStringLiteral("127.0.0.1")},
+        {QStringLiteral("port"), QStringLiteral("First UDP port; 0 lets the system choose (default 27015)."),
+         QStringLiteral("port"), QStringLiteral("27015")},
+        {QStringLiteral("count"), QStringLiteral("Number of servers, on consecutive ports (default 1)."),
+         QStringLiteral("n"), QStringLiteral("1")},
+        {QStringLiteral("name"), QStringLiteral("Server name; %n becomes the server's number (default \"Sim %n\")."),
+         QStringLiteral("text"), QStringLiteral("Sim %n")},
+        {QStringLiteral("map"), QStringLiteral("Map name (default crossfire)."), QStringLiteral("text"),
+         QStringLiteral("crossfire")},
+        {QStringLiteral("dir"), QStringLiteral("Game directory (default valve)."), QStringLiteral("text"),
+         QStringLiteral("valve")},
+        {QStringLiteral("desc"), QStringLiteral("Game description (default Half-Life)."), QStringLiteral("text"),
+         QStringLiteral("Half-Life")},
+        {QStringLiteral("max"), QStringLiteral("Maximum players byte, 0-255 (default 16)."), QStringLiteral("n"),
+         QStringLiteral("16")},
+        {QStringLiteral("player"), QStringLiteral("A player name; repeat for more (Latin-1 bytes)."),
+         QStringLiteral("name")},
+        {QStringLiteral("players"), QStringLiteral("Add n more players named Player1 to Playern."), QStringLiteral("n")},
+        {QStringLiteral("silent"), QStringLiteral("Misbehave: read queries but never answer.")},
+        {QStringLiteral("delay"), QStringLiteral("Misbehave: answer this many milliseconds late (default 0)."),
+         QStringLiteral("ms"), QStringLiteral("0")},
+        {QStringLiteral("truncate"), QStringLiteral("Misbehave: send only the first n bytes of every reply."),
+         QStringLiteral("n")},
+        {QStringLiteral("garble"), QStringLiteral("Misbehave: replace every byte after the type byte with noise.")},
+        {QStringLiteral("seed"), QStringLiteral("Seed of --garble's noise (default 1)."), QStringLiteral("n"),
+         QStringLiteral("1")},
+        {QStringLiteral("crlf-names"), QStringLiteral("Misbehave: put CR LF inside every --player name.")},
+        {QStringLiteral("high-bytes"), QStringLiteral("Misbehave: end every --player name in bytes E9 FF 80.")},
+        {QStringLiteral("from-other-port"), QStringLiteral("Misbehave: answer from another UDP port.")},
+        {QStringLiteral("faulty"), QStringLiteral("Only these servers (1-based, comma-separated) misbehave."),
+         QStringLiteral("list")},
+        {QStringLiteral("quit-after"), QStringLiteral("End after this many seconds; 0 runs until stopped (default 0)."),
+         QStringLiteral("s"), QStringLiteral("0")},
+    });
+    parser.process(app);
+
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    Options options;
+    if (const QString problem = readOptions(parser, options); !problem.isEmpty()) {
+        err << "hlsim: " << problem << "\n";
+        return 2;
+    }
+
+    std::vector<std::unique_ptr<SimulatedServer>> servers;
+    for (int n = 1; n <= options.count; ++n) {
+        HlReplies::ServerDescription description = options.description;
+        QString name = options.nameTemplate;
+        description.name = name.replace(QStringLiteral("%n"), QString::number(n)).toLatin1();
+        const bool faulty = options.faulty.isEmpty() || options.faulty.contains(n);
+        if (faulty) {
+            // Only the names given with --player: the generated ones stay plain.
+            const qsizetype given = parser.values(QStringLiteral("player")).size();
+            for (qsizetype i = 0; i < given; ++i) {
+                if (options.crlfNames)
+                    description.playerNames[i] += "\r\nline two";
+                if (options.highBytes)
+                    description.playerNames[i] += "\xE9\xFF\x80";
+            }
+        }
+        auto server = std::make_unique<SimulatedServer>(
+            description, faulty ? options.misbehaviour : SimulatedServer::Misbehaviour{});
+        const quint16 port = options.firstPort == 0 ? 0 : static_cast<quint16>(options.firstPort + n - 1);
+        if (const QString problem = server->listen(options.address, port); !problem.isEmpty()) {
+            err << "hlsim: cannot listen on " << options.address.toString() << ":" << port << ": " << problem << "\n";
+            return 1;
+        }
+        out << "server " << n << " " << options.address.toString() << ":" << server->port();
+        if (server->replyPort() != server->port())
+            out << " replies-from " << server->replyPort();
+        out << "\n";
+        servers.push_back(std::move(server));
+    }
+    out << "ready\n";
+    out.flush();
+
+    if (options.quitAfterSeconds > 0)
+        QTimer::singleShot(std::chrono::seconds(options.quitAfterSeconds), &app, &QCoreApplication::quit);
+    return app.exec();
+}
