@@ -1,0 +1,114 @@
+#include "platform/SingleInstance.h"
+
+#include <QCryptographicHash>
+#include <QDir>
+#include <QLocalSocket>
+#include <QThread>
+
+namespace {
+
+const QByteArray showRequest = QByteArrayLiteral("show\n");
+
+// The user's name keeps two accounts on one machine from locking each other out.
+QString userTag()
+{
+    QString user = qEnvironmentVariable("USER");
+    if (user.isEmpty())
+        user = qEnvironmentVariable("USERNAME");
+    const QByteArray hash = QCryptographicHash::hash(user.toUtf8(), QCryptographicHash::Sha1).toHex();
+    return QString::fromLatin1(hash.left(12));
+}
+
+} // namespace
+
+SingleInstance::SingleInstance(const QString &lockPath, const QString &serverName, QObject *parent)
+    : QObject(parent)
+    , m_serverName(serverName)
+    , m_lock(lockPath)
+{
+    // The age of a lock says nothing about a copy that has simply run for a long time; whether
+    // the holder is alive is decided by asking it over the socket instead.
+    m_lock.setStaleLockTime(0);
+    connect(&m_server, &QLocalServer::newConnection, this, &SingleInstance::onNewConnection);
+}
+
+SingleInstance::~SingleInstance() = default;
+
+QString SingleInstance::defaultLockPath()
+{
+    return QDir(QDir::tempPath()).filePath(QStringLiteral("zib-%1.lock").arg(userTag()));
+}
+
+QString SingleInstance::defaultServerName()
+{
+    return QStringLiteral("zib-%1").arg(userTag());
+}
+
+bool SingleInstance::tryBecomePrimary(std::chrono::milliseconds answerTimeout)
+{
+    if (m_lock.tryLock(0)) {
+        listen();
+        return true;
+    }
+    if (m_lock.error() != QLockFile::LockFailedError)
+        return false;
+    // Held. A running copy answers; a lock nobody answers for was left by a copy that crashed.
+    // Ask twice, as the holder may have taken the lock a moment before it started listening.
+    for (int attempt = 0; attempt < 3; ++attempt) {
+        if (attempt > 0)
+            QThread::msleep(100);
+        if (primaryAnswers(answerTimeout))
+            return false;
+    }
+    if (!m_lock.removeStaleLockFile() || !m_lock.tryLock(0))
+        return false;
+    listen();
+    return true;
+}
+
+bool SingleInstance::notifyPrimary(std::chrono::milliseconds timeout) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    if (!socket.waitForConnected(int(timeout.count())))
+        return false;
+    socket.write(showRequest);
+    const bool sent = socket.waitForBytesWritten(int(timeout.count()));
+    socket.disconnectFromServer();
+    return sent;
+}
+
+void SingleInstance::onNewConnection()
+{
+    while (QLocalSocket *socket = m_server.nextPendingConnection()) {
+        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
+            if (socket->readAll().contains(showRequest.trimmed()))
+                emit showRequested();
+        });
+        // The bytes may have come in with the connection itself.
+        if (socket->bytesAvailable() > 0 && socket->readAll().contains(showRequest.trimmed()))
+            emit showRequested();
+    }
+}
+
+bool SingleInstance::primaryAnswers(std::chrono::milliseconds timeout) const
+{
+    QLocalSocket socket;
+    socket.connectToServer(m_serverName);
+    const bool answered = socket.waitForConnected(int(timeout.count()));
+    socket.abort();
+    return answered;
+}
+
+// Holding the lock is what makes this the only copy; a socket that cannot listen only costs
+// later copies the chance to bring our window forward.
+bool SingleInstance::listen()
+{
+    m_server.setSocketOptions(QLocalServer::UserAccessOption);
+    if (m_server.listen(m_serverName))
+        return true;
+    // We hold the lock, so a socket file of that name can only be a leftover of a dead copy.
+    QLocalServer::removeServer(m_serverName);
+    return m_server.listen(m_serverName);
+}

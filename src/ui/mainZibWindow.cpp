@@ -1,0 +1,436 @@
+#include "ui/mainZibWindow.h"
+
+#include "model/GameServer.h"
+#include "model/Numeric.h"
+#include "model/mdlZibProcessing.h"
+#include "platform/Clock.h"
+#include "ui/MessageBox.h"
+#include "ui/ServerGrid.h"
+#include "ui/ServerListEdits.h"
+#include "ui/Twips.h"
+
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QFont>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPainter>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QTableWidget>
+#include <QTimer>
+
+#include <chrono>
+
+namespace {
+
+// The window was laid out for a frame 90 twips wide and 375 high in all; its two sizes are
+// kept as the client areas that frame leaves, so the controls sit where they were designed
+// whatever frame the desktop draws around them.
+constexpr QSize designedFrame{90, 375};
+constexpr QSize compactClient = mainZibWindow::compactOuterSize - designedFrame;
+constexpr QSize expandedClient = mainZibWindow::expandedOuterSize - designedFrame;
+
+const QString showServersText = QStringLiteral("Show Servers");
+const QString hideServersText = QStringLiteral("Hide Servers");
+
+// The picture that comes with the alert work; drawn here when the resource is missing, so a
+// build without it still has a window icon and a tray icon.
+QPixmap zibPicture()
+{
+    QPixmap picture(QStringLiteral(":/zib-icon"));
+    if (!picture.isNull())
+        return picture;
+    picture = QPixmap(48, 48);
+    picture.fill(Qt::transparent);
+    QPainter painter(&picture);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(QColor(0x99, 0x11, 0x11));
+    painter.setPen(QPen(Qt::black, 2));
+    painter.drawEllipse(QRectF(2, 2, 44, 44));
+    QFont font(QStringLiteral("Sans Serif"));
+    font.setPixelSize(30);
+    font.setBold(true);
+    painter.setFont(font);
+    painter.setPen(Qt::white);
+    painter.drawText(QRect(0, 0, 48, 48), Qt::AlignCenter, QStringLiteral("Z"));
+    return picture;
+}
+
+// A number stands on the right of its cell, any other text on the left.
+Qt::Alignment generalAlignment(const QString &text)
+{
+    return (Numeric::isNumeric(text) ? Qt::AlignRight : Qt::AlignLeft) | Qt::AlignVCenter;
+}
+
+template<typename T>
+T *named(T *control, const char *name)
+{
+    control->setObjectName(QLatin1String(name));
+    return control;
+}
+
+} // namespace
+
+mainZibWindow::mainZibWindow(Options options, QWidget *parent)
+    : QWidget(parent)
+    , m_options(std::move(options))
+    , m_trayAvailable(m_options.trayAvailable.value_or(QSystemTrayIcon::isSystemTrayAvailable()))
+    , m_engine(m_options.localPort)
+{
+    setObjectName(QStringLiteral("mainZibWindow"));
+    setWindowTitle(QStringLiteral("Zib"));
+    const QPixmap picture = zibPicture();
+    setWindowIcon(QIcon(picture));
+
+    buildControls();
+    m_image1->setPixmap(picture);
+    setFixedSize(Twips::toPixels(compactClient, screen()));
+
+    m_sysTray.setObjectName(QStringLiteral("sysTray"));
+    m_sysTray.setIcon(QIcon(picture));
+    m_sysTray.setToolTip(QStringLiteral("Zib is watching your servers"));
+
+    connect(&m_engine, &QueryEngine::checkingChanged, this, &mainZibWindow::onCheckingChanged);
+    connect(&m_engine, &QueryEngine::matchingTick, this, &mainZibWindow::onMatchingTick);
+    connect(&m_sysTray, &QSystemTrayIcon::activated, this, &mainZibWindow::onTrayActivated);
+    connect(m_btnViewServers, &QPushButton::clicked, this, &mainZibWindow::onViewServersClicked);
+    connect(m_chkEnabled, &QCheckBox::clicked, this, &mainZibWindow::onEnabledClicked);
+    connect(m_btnOptions, &QPushButton::clicked, this, &mainZibWindow::onOptionsClicked);
+    connect(m_btnFilters, &QPushButton::clicked, this, &mainZibWindow::onFiltersClicked);
+    connect(m_btnAddServer, &QPushButton::clicked, this, &mainZibWindow::onAddServerClicked);
+    connect(m_btnRemoveServer, &QPushButton::clicked, this, &mainZibWindow::onRemoveServerClicked);
+    connect(m_fxgServers, &QTableWidget::cellClicked, this, &mainZibWindow::onServerGridClicked);
+    connect(m_fxgServers, &QTableWidget::itemSelectionChanged, this, &mainZibWindow::onServerSelectionChanged);
+    connect(m_fxgServers, &QTableWidget::currentCellChanged, this, &mainZibWindow::onServerSelectionChanged);
+}
+
+mainZibWindow::~mainZibWindow() = default;
+
+void mainZibWindow::buildControls()
+{
+    m_titleLabel = named(new QLabel(QStringLiteral("ZIB v0.0d"), this), "titleLabel");
+    QFont titleFont(QStringLiteral("Comic Sans MS"));
+    titleFont.setPointSizeF(14.25);
+    titleFont.setBold(true);
+    m_titleLabel->setFont(titleFont);
+    place(m_titleLabel, 0, 0, 1695, 495);
+
+    m_txtResponse = named(new QPlainTextEdit(this), "txtResponse");
+    m_txtResponse->setReadOnly(true);
+    place(m_txtResponse, 4560, 120, 2535, 4095);
+
+    m_btnOptions = named(new QPushButton(QStringLiteral("Options"), this), "btnOptions");
+    place(m_btnOptions, 120, 720, 1335, 375);
+
+    m_chkEnabled = named(new QCheckBox(QStringLiteral("Active"), this), "chkEnabled");
+    QPalette red = m_chkEnabled->palette();
+    red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
+    m_chkEnabled->setPalette(red);
+    place(m_chkEnabled, 1920, 120, 855, 255);
+
+    m_btnViewServers = named(new QPushButton(showServersText, this), "btnViewServers");
+    place(m_btnViewServers, 3000, 720, 1335, 375);
+
+    m_fxgServers = named(new QTableWidget(1, ServerGrid::ColumnCount, this), "fxgServers");
+    QFont gridFont(QStringLiteral("MS Sans Serif"));
+    gridFont.setPointSizeF(8.25);
+    m_fxgServers->setFont(gridFont);
+    m_fxgServers->horizontalHeader()->setFont(gridFont);
+    m_fxgServers->verticalHeader()->hide();
+    m_fxgServers->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    m_fxgServers->setSelectionBehavior(QAbstractItemView::SelectRows);
+    m_fxgServers->setSelectionMode(QAbstractItemView::SingleSelection);
+    m_fxgServers->setWordWrap(false);
+    m_fxgServers->horizontalHeader()->setHighlightSections(false);
+    m_fxgServers->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    m_fxgServers->horizontalHeader()->setMinimumSectionSize(0);
+    const QStringList headings = ServerGrid::headings();
+    m_fxgServers->setHorizontalHeaderLabels(headings);
+    // Every column is as wide as its heading, blanks included, plus the cell's own margins.
+    const QFontMetrics metrics(gridFont);
+    const int margins = 2 * m_fxgServers->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_fxgServers);
+    for (int column = 0; column < headings.size(); ++column)
+        m_fxgServers->setColumnWidth(column, metrics.horizontalAdvance(headings[column]) + margins);
+    m_fxgServers->setCurrentCell(0, 0);
+    place(m_fxgServers, 120, 1320, 4215, 2295);
+
+    m_btnAddServer = named(new QPushButton(QStringLiteral("Add New Server"), this), "btnAddServer");
+    place(m_btnAddServer, 3000, 3840, 1335, 375);
+
+    m_btnRemoveServer = named(new QPushButton(QStringLiteral("Remove Server"), this), "btnRemoveServer");
+    m_btnRemoveServer->setEnabled(false);
+    place(m_btnRemoveServer, 1560, 3840, 1335, 375);
+
+    m_btnFilters = named(new QPushButton(QStringLiteral("Change Filters"), this), "btnFilters");
+    place(m_btnFilters, 1560, 720, 1335, 375);
+
+    m_image1 = named(new QLabel(this), "Image1");
+    m_image1->setAlignment(Qt::AlignCenter);
+    place(m_image1, 3600, 0, 720, 720);
+
+    m_titleLabel->setFocusPolicy(Qt::NoFocus);
+    m_image1->setFocusPolicy(Qt::NoFocus);
+    QWidget *const tabOrder[] = {m_txtResponse,  m_btnOptions,   m_chkEnabled,      m_btnViewServers,
+                                 m_fxgServers,   m_btnAddServer, m_btnRemoveServer, m_btnFilters};
+    for (std::size_t i = 1; i < std::size(tabOrder); ++i)
+        setTabOrder(tabOrder[i - 1], tabOrder[i]);
+}
+
+void mainZibWindow::place(QWidget *control, int left, int top, int width, int height)
+{
+    control->setGeometry(Twips::toPixels(left, top, width, height, screen()));
+}
+
+void mainZibWindow::startUp()
+{
+    using namespace mdlZibProcessing;
+    // The one-copy check has already been made by the time the window exists.
+    m_engine.disableChecking();
+    settingsPath = m_options.settingsPath.isEmpty() ? defaultSettingsPath() : m_options.settingsPath;
+    loadSettings();
+    loadGameServers();
+    saveGameServers();
+    loadClanFilters();
+    saveClanFilters();
+    lastAlertTime = Clock::now().addSecs(-3600);
+
+    const ConnectionState::State connection =
+        m_options.connectionTest ? m_options.connectionTest() : ConnectionState::current();
+    if (ConnectionState::startsOnline(connection))
+        goOnline();
+    else
+        m_engine.disableChecking();
+
+    // A stopped timer with interval 0 would otherwise fire on every pass of the event loop.
+    const std::chrono::milliseconds interval(qint32(CheckSpeed) * 1000);
+    QTimer &tmrQuery = m_engine.tmrQuery();
+    tmrQuery.stop();
+    tmrQuery.setInterval(interval.count() > 0 ? interval : std::chrono::milliseconds::zero());
+    if (interval.count() > 0)
+        tmrQuery.start();
+
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
+                   | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
+    setFixedSize(Twips::toPixels(compactClient, screen()));
+    m_btnViewServers->setText(showServersText);
+    m_started = true;
+    show();
+}
+
+void mainZibWindow::goOnline()
+{
+    m_engine.closeSocket();
+    const QString bindError = m_engine.bindSocket();
+    if (!bindError.isEmpty()) {
+        // Another program holds the port. Say so, and run with checking off: the user can tick
+        // "Active" once the port is free.
+        MessageBox::error(this, bindError);
+        m_engine.disableChecking();
+        return;
+    }
+    m_engine.queryAllServers();
+    m_engine.enableChecking();
+    m_alerts.checkClanFilters();
+    updateServerGrid();
+}
+
+void mainZibWindow::closeEvent(QCloseEvent *event)
+{
+    event->accept();
+    if (!m_started || m_shutDown)
+        return;
+    m_shutDown = true;
+    mdlZibProcessing::saveGameServers();
+    m_alerts.closePopup();
+    m_engine.closeSocket();
+    m_sysTray.hide();
+    emit shutDown();
+}
+
+void mainZibWindow::changeEvent(QEvent *event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::WindowStateChange)
+        followWindowState();
+}
+
+void mainZibWindow::resizeEvent(QResizeEvent *event)
+{
+    QWidget::resizeEvent(event);
+    followWindowState();
+}
+
+void mainZibWindow::followWindowState()
+{
+    if (!isMinimized()) {
+        m_sysTray.hide();
+        return;
+    }
+    // Without a notification area the window stays on the taskbar: hidden, it could never
+    // be brought back.
+    if (!m_trayAvailable)
+        return;
+    m_sysTray.show();
+    // Hiding from inside the state change confuses some window managers; do it right after.
+    QTimer::singleShot(0, this, [this] {
+        if (isMinimized())
+            hide();
+    });
+}
+
+void mainZibWindow::restoreFromTray()
+{
+    setWindowState((windowState() & ~Qt::WindowMinimized) | Qt::WindowActive);
+    show();
+    raise();
+    activateWindow();
+}
+
+void mainZibWindow::onTrayActivated(QSystemTrayIcon::ActivationReason reason)
+{
+    if (reason != QSystemTrayIcon::Context)
+        restoreFromTray();
+}
+
+void mainZibWindow::onViewServersClicked()
+{
+    // Taller than compact means expanded. The client height is read, so the desktop's own
+    // frame cannot tip the decision.
+    if (height() > Twips::toPixelsY(compactClient.height(), screen())) {
+        setFixedSize(Twips::toPixels(compactClient, screen()));
+        m_btnViewServers->setText(showServersText);
+    } else {
+        setFixedSize(Twips::toPixels(expandedClient, screen()));
+        m_btnViewServers->setText(hideServersText);
+    }
+}
+
+void mainZibWindow::onEnabledClicked(bool checked)
+{
+    mdlZibProcessing::checkingEnabled = checked;
+}
+
+void mainZibWindow::onCheckingChanged(bool enabled)
+{
+    m_chkEnabled->setChecked(enabled);
+}
+
+void mainZibWindow::onOptionsClicked()
+{
+    m_engine.disableChecking();
+    openOptionsDialog();
+}
+
+void mainZibWindow::onFiltersClicked()
+{
+    m_engine.disableChecking();
+    openFiltersDialog();
+}
+
+void mainZibWindow::openOptionsDialog()
+{
+    // The options dialog is shown here, modally with this window as its owner.
+}
+
+void mainZibWindow::openFiltersDialog()
+{
+    // The filters dialog is shown here, modally with this window as its owner.
+}
+
+void mainZibWindow::onMatchingTick()
+{
+    m_alerts.checkClanFilters();
+    updateServerGrid();
+}
+
+void mainZibWindow::updateServerGrid()
+{
+    // A refresh is not the user's doing: it must not count as a change of selection.
+    const QSignalBlocker blocker(m_fxgServers);
+    const int keptRow = m_fxgServers->currentRow();
+    const QList<QStringList> rows = ServerGrid::rows(mdlZibProcessing::gameServers);
+    m_fxgServers->setRowCount(int(rows.size()));
+    for (int row = 0; row < rows.size(); ++row) {
+        for (int column = 0; column < ServerGrid::ColumnCount; ++column) {
+            const QString &text = rows[row][column];
+            QTableWidgetItem *item = m_fxgServers->item(row, column);
+            if (!item) {
+                item = new QTableWidgetItem;
+                m_fxgServers->setItem(row, column, item);
+            }
+            item->setText(text);
+            item->setTextAlignment(column == ServerGrid::ServerColumn ? Qt::AlignLeft | Qt::AlignBottom
+                                                                      : generalAlignment(text));
+        }
+    }
+    m_fxgServers->setColumnHidden(ServerGrid::NumberColumn, true);
+    // The row number stays where it was, whichever server now stands in it.
+    if (rows.isEmpty())
+        m_fxgServers->setCurrentCell(-1, -1);
+    else
+        m_fxgServers->setCurrentCell(std::clamp(keptRow, 0, int(rows.size()) - 1), ServerGrid::HitsColumn);
+    m_fxgServers->viewport()->update();
+}
+
+qint16 mainZibWindow::currentServerNumber() const
+{
+    const int row = m_fxgServers->currentRow();
+    const QTableWidgetItem *item = row >= 0 ? m_fxgServers->item(row, ServerGrid::NumberColumn) : nullptr;
+    if (!item)
+        return 0;
+    const qint16 number = Numeric::toInt16(item->text()).value_or(0);
+    return mdlZibProcessing::serverAt(number) ? number : 0;
+}
+
+void mainZibWindow::onServerGridClicked()
+{
+    if (const auto server = mdlZibProcessing::serverAt(currentServerNumber()))
+        m_txtResponse->setPlainText(ServerGrid::detailsText(*server));
+}
+
+void mainZibWindow::onServerSelectionChanged()
+{
+    m_btnRemoveServer->setEnabled(true);
+}
+
+void mainZibWindow::onAddServerClicked()
+{
+    using namespace mdlZibProcessing;
+    const QString answer = MessageBox::input(this, ServerListEdits::addPrompt(), ServerListEdits::addTitle);
+    const auto entry = ServerListEdits::parseAnswer(answer);
+    if (!entry || gameServers.size() >= std::numeric_limits<qint16>::max()) {
+        MessageBox::error(this, ServerListEdits::addRejected());
+        return;
+    }
+    auto server = std::make_shared<GameServer>();
+    server->setName(ServerListEdits::newServerName);
+    server->setPort(entry->port);
+    server->setAddress(entry->address);
+    server->setServerNumber(qint16(gameServers.size() + 1));
+    gameServers.append(server);
+    saveGameServers();
+    if (server->address().isEmpty()) {
+        // The address did not resolve, so its section could not be written. Kept in the list it
+        // would leave a hole in the file's numbering, and every server added after it would be
+        // lost at the next start; take it back out instead.
+        gameServers.removeOne(server);
+        MessageBox::error(this, ServerListEdits::addRejected());
+        return;
+    }
+    updateServerGrid();
+}
+
+void mainZibWindow::onRemoveServerClicked()
+{
+    const qint16 number = currentServerNumber();
+    if (number == 0)
+        return;
+    const QTableWidgetItem *nameItem = m_fxgServers->item(m_fxgServers->currentRow(), ServerGrid::ServerColumn);
+    const QString shownName = nameItem ? nameItem->text() : QString();
+    if (!MessageBox::confirm(this, ServerListEdits::removeQuestion(shownName), ServerListEdits::removeTitle))
+        return;
+    mdlZibProcessing::removeGameServer(number);
+    updateServerGrid();
+}

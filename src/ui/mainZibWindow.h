@@ -1,0 +1,115 @@
+#pragma once
+
+#include "alerts/AlertController.h"
+#include "platform/ConnectionState.h"
+#include "query/QueryEngine.h"
+
+#include <QSize>
+#include <QString>
+#include <QSystemTrayIcon>
+#include <QWidget>
+
+#include <optional>
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QPushButton;
+class QTableWidget;
+
+/// What differs between the program and a test run.
+struct MainWindowOptions
+{
+    /// The settings file; empty means the one beside the program.
+    QString settingsPath;
+    quint16 localPort = QueryEngine::defaultLocalPort;
+    /// Whether the desktop has a notification area; unset means ask the desktop.
+    std::optional<bool> trayAvailable;
+    /// The connection test; empty means ask the system.
+    ConnectionState::Test connectionTest;
+};
+
+// The program's one permanent window. Its start-up is the program's start-up and its closing
+// the program's end; it owns the socket and the two timers and shows the server grid.
+class mainZibWindow final : public QWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY_MOVE(mainZibWindow)
+
+public:
+    using Options = MainWindowOptions;
+
+    // Sizes with the frame, as the user sees the window.
+    static constexpr QSize compactOuterSize{4575, 1560};
+    static constexpr QSize expandedOuterSize{7305, 4710};
+
+    explicit mainZibWindow(Options options = {}, QWidget *parent = nullptr);
+    ~mainZibWindow() override;
+
+    /// Loads the settings, decides whether to go online, and shows the window compact.
+    void startUp();
+
+    /// Rebuilds the grid from the server list, most hits first, keeping the current row number.
+    void updateServerGrid();
+
+    QueryEngine &queryEngine() { return m_engine; }
+    AlertController &alerts() { return m_alerts; }
+    bool trayAvailable() const { return m_trayAvailable; }
+    QSystemTrayIcon &sysTray() { return m_sysTray; }
+
+signals:
+    /// The shutdown sequence has run; nothing of the program is left to do.
+    void shutDown();
+
+public slots:
+    /// Brings the window back from the tray or the taskbar (tray click, second launch).
+    void restoreFromTray();
+
+protected:
+    void closeEvent(QCloseEvent *event) override;
+    void changeEvent(QEvent *event) override;
+    void resizeEvent(QResizeEvent *event) override;
+
+private slots:
+    void onViewServersClicked();
+    void onEnabledClicked(bool checked);
+    void onOptionsClicked();
+    void onFiltersClicked();
+    void onServerGridClicked();
+    void onServerSelectionChanged();
+    void onAddServerClicked();
+    void onRemoveServerClicked();
+    void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
+    void onMatchingTick();
+    void onCheckingChanged(bool enabled);
+
+private:
+    void buildControls();
+    void place(QWidget *control, int left, int top, int width, int height);
+    void followWindowState();
+    void goOnline();
+    /// The server number the grid's current row carries, or 0 when it carries none.
+    qint16 currentServerNumber() const;
+    /// Where the options and filters dialogs open; they come with their own windows.
+    void openOptionsDialog();
+    void openFiltersDialog();
+
+    Options m_options;
+    bool m_trayAvailable = false;
+    bool m_started = false;
+    bool m_shutDown = false;
+    QueryEngine m_engine;
+    AlertController m_alerts;
+    QSystemTrayIcon m_sysTray;
+
+    QLabel *m_titleLabel = nullptr;
+    QPlainTextEdit *m_txtResponse = nullptr;
+    QPushButton *m_btnOptions = nullptr;
+    QCheckBox *m_chkEnabled = nullptr;
+    QPushButton *m_btnViewServers = nullptr;
+    QTableWidget *m_fxgServers = nullptr;
+    QPushButton *m_btnAddServer = nullptr;
+    QPushButton *m_btnRemoveServer = nullptr;
+    QPushButton *m_btnFilters = nullptr;
+    QLabel *m_image1 = nullptr;
+};
