@@ -1,0 +1,63 @@
+#include "platform/SingleInstance.h"
+
+#include <QFile>
+#include <QLockFile>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QUuid>
+
+#include <gtest/gtest.h>
+
+using namespace std::chrono_literals;
+
+class SingleInstanceTest : public ::testing::Test
+{
+protected:
+    QString lockPath() const { return m_dir.filePath(QStringLiteral("zib.lock")); }
+    QTemporaryDir m_dir;
+    // A socket name of our own, so a running Zib or a parallel test run is never disturbed.
+    const QString m_name = QStringLiteral("zib-test-") + QUuid::createUuid().toString(QUuid::Id128);
+};
+
+TEST_F(SingleInstanceTest, ASecondCopyIsTurnedAwayAndBringsTheFirstForward)
+{
+    SingleInstance first(lockPath(), m_name);
+    ASSERT_TRUE(first.tryBecomePrimary());
+    QSignalSpy asked(&first, &SingleInstance::showRequested);
+
+    SingleInstance second(lockPath(), m_name);
+    EXPECT_FALSE(second.tryBecomePrimary(200ms));
+    EXPECT_TRUE(second.notifyPrimary());
+    EXPECT_TRUE(asked.wait(2000));
+    EXPECT_EQ(asked.count(), 1);
+}
+
+TEST_F(SingleInstanceTest, AfterTheFirstEndsTheNextCopyRuns)
+{
+    {
+        SingleInstance first(lockPath(), m_name);
+        ASSERT_TRUE(first.tryBecomePrimary());
+    }
+    SingleInstance next(lockPath(), m_name);
+    EXPECT_TRUE(next.tryBecomePrimary());
+}
+
+TEST_F(SingleInstanceTest, ALockLeftByACrashedCopyIsTakenOver)
+{
+    // A lock file that nobody answers for: what a copy that died leaves behind.
+    QLockFile orphan(lockPath());
+    ASSERT_TRUE(orphan.tryLock(0));
+    QFile::copy(lockPath(), lockPath() + QStringLiteral(".kept"));
+    orphan.unlock();
+    ASSERT_TRUE(QFile::rename(lockPath() + QStringLiteral(".kept"), lockPath()));
+
+    SingleInstance next(lockPath(), m_name);
+    EXPECT_TRUE(next.tryBecomePrimary(100ms));
+    EXPECT_FALSE(SingleInstance(lockPath(), m_name).tryBecomePrimary(100ms)) << "and now holds it";
+}
+
+TEST_F(SingleInstanceTest, NobodyToNotifyIsReported)
+{
+    SingleInstance lone(lockPath(), m_name);
+    EXPECT_FALSE(lone.notifyPrimary(100ms));
+}

@@ -1,0 +1,97 @@
+#include "MainWindowFixture.h"
+
+#include "model/mdlZibProcessing.h"
+#include "platform/ProfileFile.h"
+#include "ui/MessageBox.h"
+
+#include <QRegularExpression>
+#include <QTest>
+#include <QUdpSocket>
+
+quint16 freeUdpPort()
+{
+    QUdpSocket probe;
+    if (!probe.bind(QHostAddress::AnyIPv4, 0))
+        return 0;
+    return probe.localPort();
+}
+
+void MainWindowFixture::SetUp()
+{
+    SettingsFixture::SetUp();
+    MessageBox::resetForTests();
+    m_port = freeUdpPort();
+    ASSERT_NE(m_port, 0);
+}
+
+void MainWindowFixture::TearDown()
+{
+    if (m_window)
+        m_window->close();
+    m_window.reset();
+    MessageBox::resetForTests();
+    SettingsFixture::TearDown();
+}
+
+mainZibWindow &MainWindowFixture::start(Start how)
+{
+    MainWindowOptions options;
+    options.settingsPath = mdlZibProcessing::settingsPath;
+    options.localPort = m_port;
+    options.trayAvailable = how.tray;
+    options.connectionTest = [how] { return ConnectionState::State{how.connected, how.flags}; };
+    m_window = std::make_unique<mainZibWindow>(options);
+    m_window->startUp();
+    return *m_window;
+}
+
+QStringList MainWindowFixture::gridColumn(int column) const
+{
+    QStringList texts;
+    QTableWidget *table = grid();
+    for (int row = 0; row < table->rowCount(); ++row) {
+        const QTableWidgetItem *item = table->item(row, column);
+        texts.append(item ? item->text() : QString());
+    }
+    return texts;
+}
+
+int MainWindowFixture::rowOfServer(int serverNumber) const
+{
+    return int(gridColumn(0).indexOf(QString::number(serverNumber)));
+}
+
+void MainWindowFixture::clickCell(int row, int column) const
+{
+    QTableWidget *table = grid();
+    const QRect cell = table->visualRect(table->model()->index(row, column));
+    QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, cell.center());
+}
+
+QStringList MainWindowFixture::sections() const
+{
+    QStringList names;
+    static const QRegularExpression header(QStringLiteral("^\\[(.*)\\]\\r?$"), QRegularExpression::MultilineOption);
+    auto it = header.globalMatch(QString::fromLatin1(fileBytes()));
+    while (it.hasNext())
+        names.append(it.next().captured(1));
+    return names;
+}
+
+QString MainWindowFixture::fileValue(const QString &section, const QString &key) const
+{
+    return ProfileFile::readString(mdlZibProcessing::settingsPath, section, key, QStringLiteral("<none>"));
+}
+
+void MainWindowFixture::writeServers(const QList<QStringList> &servers, int checkSpeed)
+{
+    QByteArray text = "[ZIB SETTINGS]\r\nCheckSpeed=" + QByteArray::number(checkSpeed)
+                      + "\r\nAlertSpeed=5\r\nAlertPlaySound=0\r\n";
+    for (int i = 0; i < servers.size(); ++i) {
+        text += "[GAMESERVER " + QByteArray::number(i + 1) + "]\r\n";
+        text += "Name=" + servers[i][0].toLatin1() + "\r\n";
+        text += "Address=" + servers[i][1].toLatin1() + "\r\n";
+        text += "Port=" + servers[i][2].toLatin1() + "\r\n";
+    }
+    writeFile(text);
+}

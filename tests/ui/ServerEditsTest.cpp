@@ -1,0 +1,230 @@
+#include "MainWindowFixture.h"
+
+#include "model/GameServer.h"
+#include "model/mdlZibProcessing.h"
+#include "ui/MessageBox.h"
+#include "ui/ServerListEdits.h"
+
+#include <QPushButton>
+#include <QTest>
+
+using namespace mdlZibProcessing;
+
+TEST(ServerListEditsAnswer, AcceptedFormsGiveAddressAndPort)
+{
+    struct Case
+    {
+        QString answer;
+        QString address;
+        qint32 port;
+    };
+    const Case cases[] = {
+        {QStringLiteral("hl.example.net:27015"), QStringLiteral("hl.example.net"), 27015},
+        {QStringLiteral("10.0.0.9: 27015 "), QStringLiteral("10.0.0.9"), 27015},
+        {QStringLiteral("10.0.0.9:27015.5"), QStringLiteral("10.0.0.9"), 27016},
+        {QStringLiteral("10.0.0.9:26.5"), QStringLiteral("10.0.0.9"), 26},
+        {QStringLiteral(" spaced :0"), QStringLiteral(" spaced "), 0},
+        {QStringLiteral("10.0.0.9:-5"), QStringLiteral("10.0.0.9"), -5},
+        {QStringLiteral("10.0.0.9:70000"), QStringLiteral("10.0.0.9"), 70000},
+        {QStringLiteral("10.0.0.9:2.7015e4"), QStringLiteral("10.0.0.9"), 27015},
+    };
+    for (const Case &c : cases) {
+        const auto entry = ServerListEdits::parseAnswer(c.answer);
+        ASSERT_TRUE(entry.has_value()) << c.answer.toStdString();
+        EXPECT_EQ(entry->address, c.address) << c.answer.toStdString();
+        EXPECT_EQ(entry->port, c.port) << c.answer.toStdString();
+    }
+}
+
+TEST(ServerListEditsAnswer, PromptAndMessagesReadAsDesigned)
+{
+    const QStringList lines = ServerListEdits::addPrompt().split(QStringLiteral("\r\n"));
+    ASSERT_EQ(lines.size(), 5);
+    EXPECT_EQ(lines[0], QStringLiteral("Server address and port number:"));
+    EXPECT_EQ(lines[1], QString());
+    EXPECT_TRUE(lines[2].endsWith(QStringLiteral(":27015")));
+    EXPECT_EQ(lines[3], QStringLiteral("    or"));
+    EXPECT_TRUE(lines[4].endsWith(QStringLiteral(":27015")));
+    // The first example is a host name, the second a dotted address; both must pass the check.
+    EXPECT_TRUE(ServerListEdits::parseAnswer(lines[2]).has_value());
+    EXPECT_TRUE(ServerListEdits::parseAnswer(lines[4]).has_value());
+    EXPECT_EQ(lines[4].count(u'.'), 3);
+}
+
+class ServerEdits : public MainWindowFixture
+{
+protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        resolveHosts({{QStringLiteral("game.example.org"), QStringLiteral("10.1.1.1")}});
+    }
+    void startWith(int count)
+    {
+        QList<QStringList> servers;
+        for (int i = 1; i <= count; ++i)
+            servers.append({QStringLiteral("Server %1").arg(i), QStringLiteral("10.0.0.%1").arg(i),
+                            QString::number(27000 + i)});
+        writeServers(servers);
+        start();
+        QTest::mouseClick(control<QPushButton>("btnViewServers"), Qt::LeftButton);
+    }
+    void add(const QString &answer)
+    {
+        MessageBox::resetForTests();
+        MessageBox::setNextInput(answer);
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        QTest::mouseClick(control<QPushButton>("btnAddServer"), Qt::LeftButton);
+    }
+    void remove(int serverNumber, QMessageBox::StandardButton answer = QMessageBox::Ok)
+    {
+        const int row = rowOfServer(serverNumber);
+        ASSERT_GE(row, 0);
+        clickCell(row, 1);
+        MessageBox::resetForTests();
+        MessageBox::setNextAnswer(answer);
+        QTest::mouseClick(control<QPushButton>("btnRemoveServer"), Qt::LeftButton);
+    }
+    QString name(int section) const
+    {
+        return fileValue(GameServer::sectionName(qint16(section)), QStringLiteral("Name"));
+    }
+    QStringList serverSections() const { return sections().filter(QStringLiteral("GAMESERVER")); }
+};
+
+TEST_F(ServerEdits, AnAcceptedAnswerAddsANewServerAtTheEnd)
+{
+    startWith(2);
+    add(QStringLiteral("game.example.org:27015"));
+
+    const auto prompt = MessageBox::lastShown();
+    ASSERT_TRUE(prompt.has_value());
+    EXPECT_EQ(prompt->title, QStringLiteral("Add a new Game Server"));
+    EXPECT_EQ(prompt->text, ServerListEdits::addPrompt());
+
+    ASSERT_EQ(gameServers.size(), 3);
+    const auto added = serverAt(3);
+    EXPECT_EQ(added->serverNumber(), 3);
+    EXPECT_EQ(added->name(), QStringLiteral("New Server"));
+    EXPECT_EQ(added->port(), 27015);
+    EXPECT_EQ(added->address(), QStringLiteral("10.1.1.1")) << "writing the list resolved the host name";
+    EXPECT_EQ(name(3), QStringLiteral("New Server"));
+    EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 3"), QStringLiteral("Address")), QStringLiteral("10.1.1.1"));
+    EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 3"), QStringLiteral("Port")), QStringLiteral("27015"));
+    EXPECT_TRUE(gridColumn(1).contains(QStringLiteral("New Server"))) << "the grid is refreshed";
+
+    clickCell(rowOfServer(3), 1);
+    EXPECT_TRUE(m_window->findChild<QWidget *>(QStringLiteral("txtResponse"))
+                    ->property("plainText")
+                    .toString()
+                    .contains(QStringLiteral("Addr: 10.1.1.1\n")));
+}
+
+TEST_F(ServerEdits, AFractionalPortWithBlanksIsRoundedAndStored)
+{
+    startWith(1);
+    add(QStringLiteral("10.0.0.77: 27015.5 "));
+    ASSERT_EQ(gameServers.size(), 2);
+    EXPECT_EQ(serverAt(2)->port(), 27016);
+    EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 2"), QStringLiteral("Port")), QStringLiteral("27016"));
+}
+
+TEST_F(ServerEdits, RejectedAnswersShowTheErrorAndChangeNothing)
+{
+    startWith(2);
+    const QByteArray before = fileBytes();
+    const QString rejected[] = {
+        QString(),                                // empty, or the prompt cancelled
+        QStringLiteral("10.0.0.5"),               // no colon
+        QStringLiteral(":27015"),                 // no address
+        QStringLiteral("10.0.0.5:"),              // no port
+        QStringLiteral("10.0.0.5:27015:1"),       // two colons
+        QStringLiteral("10.0.0.5:port"),          // not a number
+        QStringLiteral("10.0.0.5:99999999999"),   // beyond 32 bits
+        QStringLiteral("nowhere.invalid:27015"),  // resolves to nothing: could not be written
+    };
+    for (const QString &answer : rejected) {
+        add(answer);
+        const auto shown = MessageBox::lastShown();
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_EQ(shown->title, QStringLiteral("ERROR")) << answer.toStdString();
+        EXPECT_EQ(shown->icon, QMessageBox::Critical);
+        EXPECT_EQ(shown->text, QStringLiteral("Sorry that address doesn't look right.\r\n\r\n"
+                                              "Make sure you type the address AND the port separated by a : symbol."));
+        EXPECT_EQ(gameServers.size(), 2) << answer.toStdString();
+        EXPECT_EQ(fileBytes(), before) << answer.toStdString();
+        EXPECT_EQ(grid()->rowCount(), 2);
+    }
+}
+
+TEST_F(ServerEdits, AServerAddedAfterAnUnresolvableOneSurvivesARestart)
+{
+    startWith(1);
+    add(QStringLiteral("nowhere.invalid:27015"));
+    add(QStringLiteral("10.0.0.9:27015"));
+    ASSERT_EQ(gameServers.size(), 2);
+    EXPECT_EQ(serverAt(2)->address(), QStringLiteral("10.0.0.9"));
+    m_window->close();
+    loadGameServers();
+    ASSERT_EQ(gameServers.size(), 2) << "no hole in the numbering";
+    EXPECT_EQ(serverAt(2)->address(), QStringLiteral("10.0.0.9"));
+}
+
+TEST_F(ServerEdits, RemovingTheLastOfFiveDropsOnlyItsSection)
+{
+    startWith(5);
+    const QString shownName = serverAt(5)->name();
+    remove(5);
+
+    const auto shown = MessageBox::lastShown();
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->title, QStringLiteral("Remove Server"));
+    EXPECT_EQ(shown->text, QStringLiteral("Are you sure you wish to delete: \r\n\r\n") + shownName);
+    EXPECT_EQ(shown->icon, QMessageBox::NoIcon);
+
+    EXPECT_EQ(serverSections(), (QStringList{QStringLiteral("GAMESERVER 1"), QStringLiteral("GAMESERVER 2"),
+                                             QStringLiteral("GAMESERVER 3"), QStringLiteral("GAMESERVER 4")}));
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_EQ(name(i), QStringLiteral("Server %1").arg(i));
+    EXPECT_EQ(gameServers.size(), 4);
+    EXPECT_EQ(grid()->rowCount(), 4);
+    EXPECT_TRUE(control<QPushButton>("btnRemoveServer")->isEnabled()) << "stays enabled";
+}
+
+TEST_F(ServerEdits, RemovingAMiddleServerMovesTheLastIntoItsNumber)
+{
+    startWith(5);
+    remove(2);
+
+    ASSERT_EQ(gameServers.size(), 4);
+    const QStringList expected = {QStringLiteral("Server 1"), QStringLiteral("Server 5"), QStringLiteral("Server 3"),
+                                  QStringLiteral("Server 4")};
+    for (int i = 1; i <= 4; ++i) {
+        EXPECT_EQ(serverAt(i)->name(), expected[i - 1]);
+        EXPECT_EQ(serverAt(i)->serverNumber(), i);
+        EXPECT_EQ(name(i), expected[i - 1]);
+    }
+    EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 2"), QStringLiteral("Address")), QStringLiteral("10.0.0.5"));
+    EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 2"), QStringLiteral("Port")), QStringLiteral("27005"));
+    EXPECT_FALSE(sections().contains(QStringLiteral("GAMESERVER 5")));
+    EXPECT_EQ(gridColumn(1), expected) << "equal hits keep list order";
+}
+
+TEST_F(ServerEdits, RemovingTheOnlyServerLeavesNothing)
+{
+    startWith(1);
+    remove(1);
+    EXPECT_TRUE(gameServers.isEmpty());
+    EXPECT_EQ(grid()->rowCount(), 0);
+    EXPECT_TRUE(serverSections().isEmpty());
+    EXPECT_TRUE(sections().contains(QStringLiteral("ZIB SETTINGS")));
+}
+
+TEST_F(ServerEdits, CancelKeepsTheServer)
+{
+    startWith(3);
+    const QByteArray before = fileBytes();
+    remove(2, QMessageBox::Cancel);
+    EXPECT_EQ(gameServers.size(), 3);
+    EXPECT_EQ(fileBytes(), before);
+}
