@@ -1,5 +1,6 @@
 #include "ui/mainZibWindow.h"
 
+#include "alerts/Resources.h"
 #include "model/GameServer.h"
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
@@ -35,10 +36,11 @@ constexpr QSize expandedClient = mainZibWindow::expandedOuterSize - designedFram
 const QString showServersText = QStringLiteral("Show Servers");
 const QString hideServersText = QStringLiteral("Hide Servers");
 
-// The picture that comes with the alert work; drawn here when the resource is missing, so a
-// build without it still has a window icon and a tray icon.
+// Our icon; drawn here should the resource be missing, so the window and the tray always
+// have one.
 QPixmap zibPicture()
 {
+    Resources::ensureLoaded();
     QPixmap picture(QStringLiteral(":/zib-icon"));
     if (!picture.isNull())
         return picture;
