@@ -205,13 +205,7 @@ void mainZibWindow::startUp()
     else
         m_engine.disableChecking();
 
-    // A stopped timer with interval 0 would otherwise fire on every pass of the event loop.
-    const std::chrono::milliseconds interval(qint32(CheckSpeed) * 1000);
-    QTimer &tmrQuery = m_engine.tmrQuery();
-    tmrQuery.stop();
-    tmrQuery.setInterval(interval.count() > 0 ? interval : std::chrono::milliseconds::zero());
-    if (interval.count() > 0)
-        tmrQuery.start();
+    m_engine.setQueryInterval(QueryEngine::queryInterval(CheckSpeed));
 
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
