@@ -22,7 +22,6 @@
 #include <QTableWidget>
 #include <QTimer>
 
-#include <chrono>
 
 namespace {
 
@@ -112,8 +111,14 @@ mainZibWindow::~mainZibWindow() = default;
 
 void mainZibWindow::buildControls()
 {
+    // The controls were sized for 8.25-point text; the platform's own family at that size fits them.
+    QFont controlFont = font();
+    controlFont.setPointSizeF(8.25);
+    setFont(controlFont);
+
     m_titleLabel = named(new QLabel(QStringLiteral("ZIB v0.0d"), this), "titleLabel");
     QFont titleFont(QStringLiteral("Comic Sans MS"));
+    titleFont.setStyleHint(QFont::SansSerif);
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
     m_titleLabel->setFont(titleFont);
@@ -136,7 +141,11 @@ void mainZibWindow::buildControls()
     place(m_btnViewServers, 3000, 720, 1335, 375);
 
     m_fxgServers = named(new QTableWidget(1, ServerGrid::ColumnCount, this), "fxgServers");
-    QFont gridFont(QStringLiteral("MS Sans Serif"));
+    // Where the designed face is missing, a face with the same narrow metrics keeps the columns
+    // inside the grid.
+    QFont gridFont;
+    gridFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
+                          QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
     gridFont.setPointSizeF(8.25);
     m_fxgServers->setFont(gridFont);
     m_fxgServers->horizontalHeader()->setFont(gridFont);
@@ -145,9 +154,12 @@ void mainZibWindow::buildControls()
     m_fxgServers->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_fxgServers->setSelectionMode(QAbstractItemView::SingleSelection);
     m_fxgServers->setWordWrap(false);
+    // Every refresh makes Hits the current column; following it would scroll the names away.
+    m_fxgServers->setAutoScroll(false);
     m_fxgServers->horizontalHeader()->setHighlightSections(false);
     m_fxgServers->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_fxgServers->horizontalHeader()->setMinimumSectionSize(0);
+    m_fxgServers->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     const QStringList headings = ServerGrid::headings();
     m_fxgServers->setHorizontalHeaderLabels(headings);
     // Every column is as wide as its heading, blanks included, plus the cell's own margins.
@@ -155,6 +167,7 @@ void mainZibWindow::buildControls()
     const int margins = 2 * m_fxgServers->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_fxgServers);
     for (int column = 0; column < headings.size(); ++column)
         m_fxgServers->setColumnWidth(column, metrics.horizontalAdvance(headings[column]) + margins);
+    m_fxgServers->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     m_fxgServers->setCurrentCell(0, 0);
     place(m_fxgServers, 120, 1320, 4215, 2295);
 
