@@ -39,7 +39,7 @@ class mainZibWindow final : public QWidget
 public:
     using Options = MainWindowOptions;
 
-    // Sizes with the frame, as the user sees the window.
+    // Outer sizes in twips, frame included, as the window was designed.
     static constexpr QSize compactOuterSize{4575, 1560};
     static constexpr QSize expandedOuterSize{7305, 4710};
 
