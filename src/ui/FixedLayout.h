@@ -20,6 +20,10 @@ void makeFixedDialog(QDialog *dialog, int clientWidth, int clientHeight);
 /// the same widths come next, so captions still fit the widths they were laid out for.
 QFont msSansSerif(double points);
 
+/// The font the layouts were drawn for: every control not given another one uses it, so the
+/// captions fit their boxes whatever the desktop's own font is.
+inline constexpr double standardPoints = 8.25;
+
 } // namespace FixedLayout
 
 // Limits what the user types to a number of characters without cutting text that the program

@@ -55,6 +55,7 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
 {
     setObjectName(QStringLiteral("filtersWindow"));
     setWindowTitle(QStringLiteral("Change your filters"));
+    setFont(FixedLayout::msSansSerif(FixedLayout::standardPoints));
     FixedLayout::makeFixedDialog(this, 6870, 3015);
 
     m_frmFilters = new QGroupBox(QStringLiteral("Your Clan Filters"), this);

@@ -29,6 +29,7 @@ optionsWindow::optionsWindow(QueryEngine &engine, QWidget *parent)
 {
     setObjectName(QStringLiteral("optionsWindow"));
     setWindowTitle(QStringLiteral("ZIB Options"));
+    setFont(FixedLayout::msSansSerif(FixedLayout::standardPoints));
     FixedLayout::makeFixedDialog(this, 5670, 2865);
 
     m_frmGameServers = new QGroupBox(QStringLiteral("Game Servers"), this);
