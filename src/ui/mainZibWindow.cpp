@@ -9,6 +9,8 @@
 #include "ui/ServerGrid.h"
 #include "ui/ServerListEdits.h"
 #include "ui/Twips.h"
+#include "ui/filtersWindow.h"
+#include "ui/optionsWindow.h"
 
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -340,12 +342,15 @@ void mainZibWindow::onFiltersClicked()
 
 void mainZibWindow::openOptionsDialog()
 {
-    // The options dialog is shown here, modally with this window as its owner.
+    // Built afresh for every opening, so it always shows the shared values as they are now.
+    optionsWindow window(m_engine, this);
+    window.exec();
 }
 
 void mainZibWindow::openFiltersDialog()
 {
-    // The filters dialog is shown here, modally with this window as its owner.
+    filtersWindow window(m_engine, this);
+    window.exec();
 }
 
 void mainZibWindow::onMatchingTick()

@@ -5,6 +5,7 @@
 #include "ui/MessageBox.h"
 #include "ui/Twips.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QPushButton>
 #include <QSignalSpy>
 #include <QTest>
+#include <QTimer>
 #include <QUdpSocket>
 
 using namespace mdlZibProcessing;
@@ -226,14 +228,46 @@ TEST_F(MainWindowFixture, ActiveBoxAndFlagFollowEachOther)
     EXPECT_FALSE(active->isChecked());
 }
 
-TEST_F(MainWindowFixture, DialogButtonsTurnCheckingOff)
+TEST_F(MainWindowFixture, DialogButtonsTurnCheckingOffWhileTheirWindowIsOpen)
 {
-    for (const char *name : {"btnOptions", "btnFilters"}) {
+    struct Case
+    {
+        const char *button;
+        QString dialog;
+    };
+    const Case cases[] = {{"btnOptions", QStringLiteral("optionsWindow")},
+                          {"btnFilters", QStringLiteral("filtersWindow")}};
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.button);
         mainZibWindow &window = start();
         ASSERT_TRUE(checkingEnabled);
-        QTest::mouseClick(control<QPushButton>(name), Qt::LeftButton);
-        EXPECT_FALSE(checkingEnabled) << name;
-        EXPECT_FALSE(control<QCheckBox>("chkEnabled")->isChecked()) << name;
+        auto *active = control<QCheckBox>("chkEnabled");
+
+        // What the user meets once the modal window is up, then its OK.
+        QString openedName;
+        QWidget *openedOwner = nullptr;
+        bool checkingWhileOpen = true;
+        bool activeWhileOpen = true;
+        QTimer::singleShot(0, &window, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            openedName = modal->objectName();
+            openedOwner = modal->parentWidget();
+            checkingWhileOpen = checkingEnabled;
+            activeWhileOpen = active->isChecked();
+            if (auto *ok = modal->findChild<QPushButton *>(QStringLiteral("btnOk")))
+                QTest::mouseClick(ok, Qt::LeftButton);
+        });
+        QTest::mouseClick(control<QPushButton>(c.button), Qt::LeftButton);
+
+        EXPECT_EQ(openedName, c.dialog);
+        EXPECT_EQ(openedOwner, &window);
+        EXPECT_FALSE(checkingWhileOpen);
+        EXPECT_FALSE(activeWhileOpen);
+        EXPECT_EQ(QApplication::activeModalWidget(), nullptr);
+        EXPECT_TRUE(checkingEnabled);
+        EXPECT_TRUE(active->isChecked());
         window.close();
         m_window.reset();
     }
