@@ -3,14 +3,26 @@
 #include "ui/Twips.h"
 
 #include <QDialog>
+#include <QLabel>
 #include <QStringList>
 #include <QWidget>
+
+#include <algorithm>
 
 namespace FixedLayout {
 
 void place(QWidget *widget, int left, int top, int width, int height)
 {
-    widget->setGeometry(Twips::toPixels(left, top, width, height));
+    QRect geometry = Twips::toPixels(left, top, width, height);
+    // The layouts were drawn for a font that most desktops lack; a caption set in a wider
+    // stand-in may grow to the right rather than lose its last letters, as far as its parent allows.
+    if (const auto *label = qobject_cast<const QLabel *>(widget)) {
+        const int needed = label->sizeHint().width();
+        const int room = widget->parentWidget() ? widget->parentWidget()->width() - geometry.left() : needed;
+        if (needed > geometry.width())
+            geometry.setWidth(std::min(needed, std::max(room, geometry.width())));
+    }
+    widget->setGeometry(geometry);
 }
 
 void makeFixedDialog(QDialog *dialog, int clientWidth, int clientHeight)
