@@ -14,6 +14,15 @@ constexpr qsizetype firstPlayerOffset = 6;
 constexpr qsizetype playerTailSize = 8;
 constexpr char playersType = 'D';
 constexpr char infoType = 'C';
+constexpr char binaryInfoType = 'I';
+constexpr char detailsType = 'm';
+constexpr char challengeType = 'A';
+constexpr qsizetype challengeSize = 4;
+// The binary info reply: a protocol byte before the name, a 16-bit app id before the player bytes.
+constexpr qsizetype binaryInfoNameOffset = 6;
+constexpr qsizetype appIdSize = 2;
+const QByteArray header("\xFF\xFF\xFF\xFF", 4);
+const QByteArray splitHeader("\xFE\xFF\xFF\xFF", 4);
 
 // One zero-terminated string starting at p: its text (one character per byte) and the offset
 // just past its terminator, or nothing when the datagram ends before a terminator.
@@ -59,6 +68,7 @@ PlayersReply parsePlayers(QByteArrayView bytes)
     return reply;
 }
 
+// The 'C' walk; the older detailed reply 'm' starts with the same fields and goes through it too.
 std::optional<InfoReply> parseInfo(QByteArrayView bytes)
 {
     // Past the first zero byte of the datagram: the header, the type and the server's own address.
@@ -82,7 +92,38 @@ std::optional<InfoReply> parseInfo(QByteArrayView bytes)
     if (maxPlayersOffset >= bytes.size())
         return std::nullopt;
     const auto maxPlayers = static_cast<qint16>(static_cast<quint8>(bytes[maxPlayersOffset]) - 1);
-    return InfoReply{name->text, map->text, maxPlayers};
+    return InfoReply{name->text, map->text, maxPlayers, bytes[typeOffset]};
+}
+
+// All or nothing, as with 'C': a reply cut before its maximum-players byte stores nothing.
+std::optional<InfoReply> parseBinaryInfo(QByteArrayView bytes)
+{
+    const auto name = stringAt(bytes, binaryInfoNameOffset);
+    if (!name)
+        return std::nullopt;
+    const auto map = stringAt(bytes, name->next);
+    if (!map)
+        return std::nullopt;
+    const auto folder = terminatorFrom(bytes, map->next);
+    if (!folder)
+        return std::nullopt;
+    const auto game = terminatorFrom(bytes, *folder + 1);
+    if (!game)
+        return std::nullopt;
+    // Past the app id and the current number of players.
+    const qsizetype maxPlayersOffset = *game + 1 + appIdSize + 1;
+    if (maxPlayersOffset >= bytes.size())
+        return std::nullopt;
+    // Here the byte is the real capacity: nothing is taken off it.
+    const auto maxPlayers = static_cast<qint16>(static_cast<quint8>(bytes[maxPlayersOffset]));
+    return InfoReply{name->text, map->text, maxPlayers, binaryInfoType};
+}
+
+std::optional<ChallengeReply> parseChallenge(QByteArrayView bytes)
+{
+    if (bytes.size() < typeOffset + 1 + challengeSize)
+        return std::nullopt;
+    return ChallengeReply{bytes.sliced(typeOffset + 1, challengeSize).toByteArray()};
 }
 
 } // namespace
@@ -106,17 +147,53 @@ QByteArray buildRequest(const QString &packetType)
     return bytes;
 }
 
+QByteArray a2sInfoRequest(const Challenge &challenge)
+{
+    QByteArray bytes = header;
+    bytes.append('T');
+    bytes.append("Source Engine Query");
+    bytes.append('\0');
+    if (challenge.size() == challengeSize)
+        bytes.append(challenge);
+    return bytes;
+}
+
+QByteArray a2sPlayerRequest(const Challenge &challenge)
+{
+    QByteArray bytes = header;
+    bytes.append('U');
+    bytes.append(challenge.size() == challengeSize ? challenge : noChallenge);
+    return bytes;
+}
+
+bool isSplitPart(QByteArrayView datagram)
+{
+    return datagram.startsWith(splitHeader);
+}
+
 Reply parseReply(QByteArrayView datagram)
 {
     // Six bytes or fewer is what a server with nobody on it sends: nothing to read.
     if (datagram.size() <= firstPlayerOffset)
         return {};
+    // Byte 4 of a split part is a byte of its packet id, whatever letter it happens to be.
+    if (isSplitPart(datagram))
+        return {};
     switch (datagram[typeOffset]) {
     case playersType:
         return parsePlayers(datagram);
     case infoType:
+    case detailsType:
         if (auto info = parseInfo(datagram))
             return std::move(*info);
+        return {};
+    case binaryInfoType:
+        if (auto info = parseBinaryInfo(datagram))
+            return std::move(*info);
+        return {};
+    case challengeType:
+        if (auto challenge = parseChallenge(datagram))
+            return std::move(*challenge);
         return {};
     default:
         return {};
@@ -138,7 +215,7 @@ void applyReply(GameServer &server, const Reply &reply)
 qint16 handleReply(QByteArrayView datagram, const QString &senderAddress, qint32 senderPort)
 {
     const Reply reply = parseReply(datagram);
-    if (std::holds_alternative<std::monostate>(reply))
+    if (std::holds_alternative<std::monostate>(reply) || std::holds_alternative<ChallengeReply>(reply))
         return 0;
     const qint16 number = mdlZibProcessing::findServerNumber(senderAddress, senderPort);
     const auto server = mdlZibProcessing::serverAt(number);

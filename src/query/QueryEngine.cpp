@@ -3,8 +3,11 @@
 #include "model/mdlZibProcessing.h"
 #include "query/QueryDatagrams.h"
 
+#include <QHash>
+#include <QPair>
 #include <QHostAddress>
 #include <QNetworkDatagram>
+
 
 QueryEngine::QueryEngine(quint16 localPort, QObject *parent)
     : QObject(parent)
@@ -43,23 +46,103 @@ void QueryEngine::queryAllServers()
 {
     // A copy of the list: a reload while we send must not pull records out from under the loop.
     const mdlZibProcessing::ServerList servers = mdlZibProcessing::gameServers;
+    ++m_pass;
+    std::erase_if(m_binaryState, [](const auto &entry) { return entry.first.expired(); });
+    // Replies go to the first record of an address and port, so that record's state speaks for
+    // its twins too, and a server listed twice still gets one binary pair per pass.
+    QHash<QPair<QString, qint32>, std::shared_ptr<GameServer>> owners;
+    for (const auto &server : servers) {
+        const QPair<QString, qint32> endpoint(server->address(), server->port());
+        if (!owners.contains(endpoint))
+            owners.insert(endpoint, server);
+    }
     for (const auto &server : servers) {
         sendHalflifeQuery(server->address(), server->port(), QueryDatagrams::playersRequest);
         sendHalflifeQuery(server->address(), server->port(), QueryDatagrams::infoRequest);
+        sendBinaryQueries(owners.value(QPair<QString, qint32>(server->address(), server->port())));
     }
 }
 
 void QueryEngine::sendHalflifeQuery(const QString &address, qint32 portNumber, const QString &packetType)
 {
-    const QByteArray request = QueryDatagrams::buildRequest(packetType);
+    sendDatagram(QueryDatagrams::buildRequest(packetType), address, portNumber);
+}
+
+bool QueryEngine::sendDatagram(const QByteArray &bytes, const QString &address, qint32 portNumber)
+{
     // Leave from our own port. When it cannot be had the send still goes out, from whatever
     // port the system gives, and the replies come back to that port of this same socket.
     if (m_networkIO.state() == QAbstractSocket::UnconnectedState)
         bindSocket();
     const QHostAddress destination(address);
-    if (request.isEmpty() || destination.isNull() || portNumber < 0 || portNumber > 0xFFFF)
+    if (bytes.isEmpty() || destination.isNull() || portNumber < 0 || portNumber > 0xFFFF)
+        return false;
+    return m_networkIO.writeDatagram(bytes, destination, static_cast<quint16>(portNumber)) == bytes.size();
+}
+
+void QueryEngine::sendBinaryQueries(const std::shared_ptr<GameServer> &owner)
+{
+    if (!owner)
         return;
-    m_networkIO.writeDatagram(request, destination, static_cast<quint16>(portNumber));
+    BinaryQueryState &state = m_binaryState[owner];
+    if (state.pass == m_pass)
+        return;
+    state.pass = m_pass;
+    ++state.passesQueried;
+    state.binarySent = false;
+    state.infoChallengeSent.clear();
+    state.playerChallengeSent.clear();
+    state.infoResent = false;
+    state.playerResent = false;
+    // The first pass gives a server the chance to answer the text queries alone.
+    if (state.passesQueried < 2 || state.answeredText)
+        return;
+    const QByteArray playerChallenge = state.challenge.isEmpty() ? QueryDatagrams::noChallenge : state.challenge;
+    sendDatagram(QueryDatagrams::a2sInfoRequest(), owner->address(), owner->port());
+    sendDatagram(QueryDatagrams::a2sPlayerRequest(playerChallenge), owner->address(), owner->port());
+    state.binarySent = true;
+    state.playerChallengeSent = playerChallenge;
+}
+
+void QueryEngine::followChallenge(const std::shared_ptr<GameServer> &server, const QByteArray &challenge)
+{
+    BinaryQueryState &state = m_binaryState[server];
+    state.challenge = challenge;
+    // Only a pass that asked the binary queries is followed up: a server that answers the text
+    // queries gets no binary request, whatever it sends.
+    if (state.pass != m_pass || !state.binarySent)
+        return;
+    // Once per challenge and kind, and at most one resend of each per pass, so a server that keeps
+    // changing its challenge cannot make us flood it.
+    if (!state.playerResent && challenge != state.playerChallengeSent) {
+        sendDatagram(QueryDatagrams::a2sPlayerRequest(challenge), server->address(), server->port());
+        state.playerResent = true;
+        state.playerChallengeSent = challenge;
+    }
+    if (!state.infoResent && challenge != state.infoChallengeSent) {
+        sendDatagram(QueryDatagrams::a2sInfoRequest(challenge), server->address(), server->port());
+        state.infoResent = true;
+        state.infoChallengeSent = challenge;
+    }
+}
+
+bool QueryEngine::answeredTextQuery(const std::shared_ptr<GameServer> &server) const
+{
+    const auto it = m_binaryState.find(server);
+    return it != m_binaryState.end() && it->second.answeredText;
+}
+
+QByteArray QueryEngine::lastChallenge(const std::shared_ptr<GameServer> &server) const
+{
+    const auto it = m_binaryState.find(server);
+    return it != m_binaryState.end() ? it->second.challenge : QByteArray();
+}
+
+std::chrono::milliseconds QueryEngine::splitWindow() const
+{
+    // Without query ticks there is no interval; the shortest check speed stands in for it.
+    const auto interval = m_tmrQuery.intervalAsDuration();
+    return interval > std::chrono::milliseconds::zero() ? interval : matchingInterval;
 }
 
 void QueryEngine::closeSocket()
@@ -136,6 +219,40 @@ void QueryEngine::onReadyRead()
 
 void QueryEngine::handleDatagram(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort)
 {
-    if (const qint16 number = QueryDatagrams::handleReply(datagram, senderAddress, senderPort))
-        emit replyFolded(number);
+    if (!QueryDatagrams::isSplitPart(datagram)) {
+        handleWholeReply(datagram, senderAddress, senderPort);
+        return;
+    }
+    // Strangers get no buffer space.
+    if (mdlZibProcessing::findServerNumber(senderAddress, senderPort) == 0)
+        return;
+    const auto whole = m_splitReplies.add(datagram, senderAddress, senderPort, SplitReassembler::Clock::now(),
+                                          splitWindow());
+    // A reassembled reply that claims to be split again is garbage; handleWholeReply drops it.
+    if (whole)
+        handleWholeReply(*whole, senderAddress, senderPort);
+}
+
+void QueryEngine::handleWholeReply(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort)
+{
+    const QueryDatagrams::Reply reply = QueryDatagrams::parseReply(datagram);
+    if (std::holds_alternative<std::monostate>(reply))
+        return;
+    const qint16 number = mdlZibProcessing::findServerNumber(senderAddress, senderPort);
+    const auto server = mdlZibProcessing::serverAt(number);
+    if (!server)
+        return;
+    if (const auto *challenge = std::get_if<QueryDatagrams::ChallengeReply>(&reply)) {
+        followChallenge(server, challenge->challenge);
+        return;
+    }
+    BinaryQueryState &state = m_binaryState[server];
+    if (const auto *info = std::get_if<QueryDatagrams::InfoReply>(&reply); info && info->type == 'C')
+        state.answeredText = true;
+    // A 'D' looks the same whichever request it answers; it proves a text answer only when no
+    // binary player request is out this pass.
+    if (std::holds_alternative<QueryDatagrams::PlayersReply>(reply) && !(state.pass == m_pass && state.binarySent))
+        state.answeredText = true;
+    QueryDatagrams::applyReply(*server, reply);
+    emit replyFolded(number);
 }

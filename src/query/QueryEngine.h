@@ -1,14 +1,21 @@
 #pragma once
 
+#include "query/SplitReassembler.h"
+
 #include <QObject>
 #include <QString>
 #include <QTimer>
 #include <QUdpSocket>
 
 #include <chrono>
+#include <map>
+#include <memory>
+
+class GameServer;
 
 // The query cycle: one UDP socket through which every query leaves and every reply arrives,
 // the query tick and the matching tick, and the checking flag that gates both ticks.
+// Servers that ignore the text queries are asked the binary (challenge-based) ones as well.
 // The main window owns one; tests build their own on a free local port.
 class QueryEngine final : public QObject
 {
@@ -37,7 +44,9 @@ public:
     /// Checking off, the same way.
     void disableChecking();
 
-    /// "players" then "info" to every server, in list order.
+    /// One query pass: "players" then "info" to every server, in list order. From a server's
+    /// second pass on, one that has not answered a text query since its record was made also
+    /// gets the binary info and player requests, right after its text pair.
     void queryAllServers();
     void sendHalflifeQuery(const QString &address, qint32 portNumber, const QString &packetType);
 
@@ -59,6 +68,13 @@ public:
     /// Runs the reply handler for one datagram as if it had arrived from this sender.
     void handleDatagram(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort);
 
+    /// Whether this record's server has answered a text query since the record was made.
+    bool answeredTextQuery(const std::shared_ptr<GameServer> &server) const;
+    /// The challenge this record's server last handed out (empty when none).
+    QByteArray lastChallenge(const std::shared_ptr<GameServer> &server) const;
+    /// How long the parts of a split reply may take to arrive: one query interval.
+    std::chrono::milliseconds splitWindow() const;
+
 signals:
     /// The shared checking flag changed through enableChecking() or disableChecking().
     void checkingChanged(bool enabled);
@@ -73,8 +89,34 @@ private:
     void onReadyRead();
     void growReceiveBuffer();
 
+    // What the binary queries need to know about one server. It lives here, beside the records
+    // and never in the settings file, and a reload starts it afresh because the records are new.
+    struct BinaryQueryState
+    {
+        quint64 pass = 0; // the query pass the per-pass fields below belong to
+        int passesQueried = 0;
+        bool answeredText = false;
+        QByteArray challenge;
+        // This pass: whether the binary pair went out, the challenges it and any resend carried,
+        // and whether the one resend of each that a pass allows is spent.
+        bool binarySent = false;
+        QByteArray infoChallengeSent;
+        QByteArray playerChallengeSent;
+        bool infoResent = false;
+        bool playerResent = false;
+    };
+    using StateMap = std::map<std::weak_ptr<GameServer>, BinaryQueryState, std::owner_less<>>;
+
+    void sendBinaryQueries(const std::shared_ptr<GameServer> &owner);
+    void followChallenge(const std::shared_ptr<GameServer> &server, const QByteArray &challenge);
+    void handleWholeReply(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort);
+    bool sendDatagram(const QByteArray &bytes, const QString &address, qint32 portNumber);
+
     quint16 m_localPort;
     QUdpSocket m_networkIO;
     QTimer m_tmrQuery;
     QTimer m_chkTimer;
+    StateMap m_binaryState;
+    quint64 m_pass = 0;
+    SplitReassembler m_splitReplies;
 };
