@@ -101,7 +101,7 @@ TEST_F(QueryDatagramsTest, TypeIsDecidedByByteFourAlone)
     const auto server = addAnsweredServer();
     const QString from = QStringLiteral("10.0.0.1");
 
-    for (const char *type : {"64 01", "63 01", "45 01", "49 01", "FF 01", "00 01"}) {
+    for (const char *type : {"64 01", "63 01", "45 01", "4A 01", "FF 01", "00 01"}) {
         const QByteArray wrong = fromHex("FF FF FF FF") + fromHex(type) + playerRecord("[X]Ann");
         EXPECT_EQ(handleReply(wrong, from, 27015), 0) << type;
         expectUnchanged(*server);

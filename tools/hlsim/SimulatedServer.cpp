@@ -39,17 +39,20 @@ void SimulatedServer::onReadyRead()
             break;
         const QString kind = HlReplies::requestKind(request.data());
         m_requestsSeen.append(kind);
+        m_requestBytesSeen.append(request.data());
         emit requestReceived(kind);
         if (m_misbehaviour.silent)
             continue;
         const QByteArray own = m_socket.localAddress().toString().toLatin1() + ':' + QByteArray::number(port());
-        const QByteArray reply = HlReplies::replyTo(kind, m_description, own);
-        if (!reply.isEmpty())
-            send(misbehave(reply), request.senderAddress(), static_cast<quint16>(request.senderPort()));
+        const QByteArray reply = HlReplies::replyTo(request.data(), m_description, own, m_protocol);
+        if (reply.isEmpty())
+            continue;
+        for (const QByteArray &datagram : misbehave(reply))
+            send(datagram, request.senderAddress(), static_cast<quint16>(request.senderPort()));
     }
 }
 
-QByteArray SimulatedServer::misbehave(QByteArray reply) const
+QList<QByteArray> SimulatedServer::misbehave(QByteArray reply)
 {
     if (m_misbehaviour.garble) {
         QRandomGenerator noise(m_misbehaviour.seed);
@@ -58,7 +61,13 @@ QByteArray SimulatedServer::misbehave(QByteArray reply) const
     }
     if (m_misbehaviour.truncateTo >= 0)
         reply.truncate(m_misbehaviour.truncateTo);
-    return reply;
+    QList<QByteArray> parts = HlReplies::splitReply(reply, m_misbehaviour.splitPayload, m_nextSplitId);
+    if (parts.size() > 1) {
+        ++m_nextSplitId;
+        if (m_misbehaviour.loseSplitPart >= 0 && m_misbehaviour.loseSplitPart < parts.size())
+            parts.removeAt(m_misbehaviour.loseSplitPart);
+    }
+    return parts;
 }
 
 void SimulatedServer::send(const QByteArray &reply, const QHostAddress &to, quint16 port)

@@ -10,7 +10,7 @@
 #include <chrono>
 #include <memory>
 
-// One simulated Half-Life server on one UDP port: answers "players" and "info" from its
+// One simulated Half-Life server on one UDP port: answers the queries its protocol knows from its
 // description, and misbehaves when asked to.
 class SimulatedServer final : public QObject
 {
@@ -29,6 +29,10 @@ public:
         quint32 seed = 1;
         /// Answer from another port than the one asked.
         bool fromOtherPort = false;
+        /// Split every reply longer than this many bytes into parts (0: never split).
+        qsizetype splitPayload = 0;
+        /// Never send the part with this number (0-based) of a split reply (negative: send all).
+        int loseSplitPart = -1;
     };
 
     SimulatedServer(HlReplies::ServerDescription description, Misbehaviour misbehaviour, QObject *parent = nullptr);
@@ -43,19 +47,29 @@ public:
     const HlReplies::ServerDescription &description() const { return m_description; }
     void setDescription(const HlReplies::ServerDescription &description) { m_description = description; }
 
-    /// Every request kind received, in order ("players", "info", or "" for anything else).
+    const HlReplies::Protocol &protocol() const { return m_protocol; }
+    void setProtocol(const HlReplies::Protocol &protocol) { m_protocol = protocol; }
+    /// Hands out a new challenge from now on; the old one is no longer accepted.
+    void setChallenge(const QByteArray &challenge) { m_protocol.challenge = challenge; }
+
+    /// Every request kind received, in order (HlReplies::requestKind, "" for anything else).
     const QStringList &requestsSeen() const { return m_requestsSeen; }
+    /// Every request datagram received, in order.
+    const QList<QByteArray> &requestBytesSeen() const { return m_requestBytesSeen; }
 
 signals:
     void requestReceived(const QString &kind);
 
 private:
     void onReadyRead();
-    QByteArray misbehave(QByteArray reply) const;
+    QList<QByteArray> misbehave(QByteArray reply);
     void send(const QByteArray &reply, const QHostAddress &to, quint16 port);
 
     HlReplies::ServerDescription m_description;
+    HlReplies::Protocol m_protocol;
     Misbehaviour m_misbehaviour;
+    quint32 m_nextSplitId = 1;
+    QList<QByteArray> m_requestBytesSeen;
     QUdpSocket m_socket;
     std::unique_ptr<QUdpSocket> m_otherSocket;
     QStringList m_requestsSeen;

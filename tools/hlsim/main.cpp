@@ -19,6 +19,7 @@ struct Options
     quint16 firstPort = 27015;
     int count = 1;
     HlReplies::ServerDescription description;
+    HlReplies::Protocol protocol;
     QString nameTemplate;
     SimulatedServer::Misbehaviour misbehaviour;
     bool crlfNames = false;
@@ -69,6 +70,26 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
             options.description.playerNames.append("Player" + QByteArray::number(i));
     }
 
+    const QString mode = parser.value(QStringLiteral("protocol"));
+    if (mode == QLatin1String("legacy"))
+        options.protocol.mode = HlReplies::Protocol::Mode::Legacy;
+    else if (mode == QLatin1String("modern"))
+        options.protocol.mode = HlReplies::Protocol::Mode::Modern;
+    else if (mode == QLatin1String("both"))
+        options.protocol.mode = HlReplies::Protocol::Mode::Both;
+    else
+        return QStringLiteral("--protocol needs legacy, modern or both");
+    options.protocol.infoNeedsChallenge = parser.isSet(QStringLiteral("info-challenge"));
+    options.protocol.answersDetails = parser.isSet(QStringLiteral("details"));
+    options.protocol.infoAsDetails = parser.isSet(QStringLiteral("info-as-details"));
+    if (parser.isSet(QStringLiteral("challenge"))) {
+        const QByteArray hex = parser.value(QStringLiteral("challenge")).toLatin1();
+        const QByteArray bytes = QByteArray::fromHex(hex);
+        if (hex.size() != 8 || bytes.size() != 4 || bytes.toHex() != hex.toLower())
+            return QStringLiteral("--challenge needs 8 hexadecimal digits");
+        options.protocol.challenge = bytes;
+    }
+
     auto &bad = options.misbehaviour;
     bad.silent = parser.isSet(QStringLiteral("silent"));
     bad.garble = parser.isSet(QStringLiteral("garble"));
@@ -80,6 +101,16 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
         if (!parseNumber(parser.value(QStringLiteral("truncate")), 0, 65507, number))
             return QStringLiteral("--truncate needs a byte count from 0 to 65507");
         bad.truncateTo = number;
+    }
+    if (parser.isSet(QStringLiteral("split"))) {
+        if (!parseNumber(parser.value(QStringLiteral("split")), 1, 65507, number))
+            return QStringLiteral("--split needs a byte count from 1 to 65507");
+        bad.splitPayload = number;
+    }
+    if (parser.isSet(QStringLiteral("lose-part"))) {
+        if (!parseNumber(parser.value(QStringLiteral("lose-part")), 0, 14, number))
+            return QStringLiteral("--lose-part needs a part number from 0 to 14");
+        bad.loseSplitPart = static_cast<int>(number);
     }
     if (!parseNumber(parser.value(QStringLiteral("seed")), 0, 0xFFFFFFFFLL, number))
         return QStringLiteral("--seed needs a number");
@@ -106,8 +137,12 @@ int main(int argc, char **argv)
 
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral(
-        "Simulated Half-Life servers. Each answers the \"players\" query with a 'D' reply and the \"info\"\n"
-        "query with a 'C' reply, built from the description given below. --count servers listen on\n"
+        "Simulated Half-Life servers, built from the description given below. With --protocol legacy\n"
+        "(the default) each answers the text queries: \"players\" with a 'D' reply, \"info\" with 'C',\n"
+        "\"details\" with 'm' and \"rules\" with 'E' (enough for quakestat -hls). With --protocol modern it\n"
+        "behaves like a current server: text queries go unanswered, A2S_INFO gets an 'I' reply (or first\n"
+        "an 'A' challenge, with --info-challenge), and A2S_PLAYER gets 'D' only once it carries the\n"
+        "challenge handed out in an 'A' reply. --protocol both answers everything. --count servers listen on\n"
         "consecutive UDP ports from --port, on 127.0.0.1 unless --bind says otherwise. Once every port is\n"
         "bound, one line per server (\"server N ADDRESS:PORT\") and then \"ready\" are printed.\n"
         "Misbehaviour options apply to every server, or only to those that --faulty names.\n\n"
@@ -133,7 +168,18 @@ int main(int argc, char **argv)
         {QStringLiteral("player"), QStringLiteral("A player name; repeat for more (Latin-1 bytes)."),
          QStringLiteral("name")},
         {QStringLiteral("players"), QStringLiteral("Add n more players named Player1 to Playern."), QStringLiteral("n")},
+        {QStringLiteral("protocol"), QStringLiteral("legacy, modern or both (default legacy)."), QStringLiteral("mode"),
+         QStringLiteral("legacy")},
+        {QStringLiteral("info-challenge"), QStringLiteral("Modern: answer A2S_INFO only when it carries the challenge.")},
+        {QStringLiteral("details"), QStringLiteral("Modern: still answer \"details\" with an 'm' reply.")},
+        {QStringLiteral("info-as-details"), QStringLiteral("Modern: answer A2S_INFO with the older 'm' reply.")},
+        {QStringLiteral("challenge"), QStringLiteral("The challenge handed out, 8 hex digits (default 5a1b9c3d)."),
+         QStringLiteral("hex")},
         {QStringLiteral("silent"), QStringLiteral("Misbehave: read queries but never answer.")},
+        {QStringLiteral("split"), QStringLiteral("Misbehave: split replies longer than n bytes into parts."),
+         QStringLiteral("n")},
+        {QStringLiteral("lose-part"), QStringLiteral("Misbehave: never send this part (0-based) of a split reply."),
+         QStringLiteral("n")},
         {QStringLiteral("delay"), QStringLiteral("Misbehave: answer this many milliseconds late (default 0)."),
          QStringLiteral("ms"), QStringLiteral("0")},
         {QStringLiteral("truncate"), QStringLiteral("Misbehave: send only the first n bytes of every reply."),
@@ -177,6 +223,7 @@ int main(int argc, char **argv)
         }
         auto server = std::make_unique<SimulatedServer>(
             description, faulty ? options.misbehaviour : SimulatedServer::Misbehaviour{});
+        server->setProtocol(options.protocol);
         const quint16 port = options.firstPort == 0 ? 0 : static_cast<quint16>(options.firstPort + n - 1);
         if (const QString problem = server->listen(options.address, port); !problem.isEmpty()) {
             err << "hlsim: cannot listen on " << options.address.toString() << ":" << port << ": " << problem << "\n";
