@@ -2,6 +2,7 @@
 #include "query/QueryEngine.h"
 #include "support/TestSupport.h"
 
+#include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTest>
@@ -69,17 +70,31 @@ TEST_F(HlsimProcessTest, HelpExplainsTheOptions)
     EXPECT_EQ(m_hlsim.exitCode(), 0);
     const QString help = QString::fromLatin1(m_hlsim.readAllStandardOutput());
     for (const char *option : {"--port", "--count", "--name", "--map", "--max", "--player", "--silent", "--delay",
-                               "--truncate", "--garble", "--crlf-names", "--high-bytes", "--from-other-port", "--bind"})
+                               "--truncate", "--garble", "--crlf-names", "--high-bytes", "--from-other-port", "--bind",
+                               "--protocol", "--info-challenge", "--details", "--info-as-details", "--challenge",
+                               "--split", "--lose-part"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(help.contains(QStringLiteral("127.0.0.1")));
 }
 
 TEST_F(HlsimProcessTest, BadArgumentsAreRefused)
 {
-    m_hlsim.start(hlsimPath, {QStringLiteral("--max"), QStringLiteral("300")});
-    ASSERT_TRUE(m_hlsim.waitForFinished(10000));
-    EXPECT_EQ(m_hlsim.exitCode(), 2);
-    EXPECT_TRUE(m_hlsim.readAllStandardError().contains("--max"));
+    const QList<QStringList> bad{
+        {QStringLiteral("--max"), QStringLiteral("300")},
+        {QStringLiteral("--protocol"), QStringLiteral("steam")},
+        {QStringLiteral("--challenge"), QStringLiteral("12345")},
+        {QStringLiteral("--challenge"), QStringLiteral("1234567g")},
+        {QStringLiteral("--split"), QStringLiteral("0")},
+        {QStringLiteral("--lose-part"), QStringLiteral("15")},
+    };
+    for (const QStringList &arguments : bad) {
+        SCOPED_TRACE(qPrintable(arguments.join(u' ')));
+        QProcess hlsim;
+        hlsim.start(hlsimPath, arguments);
+        ASSERT_TRUE(hlsim.waitForFinished(10000));
+        EXPECT_EQ(hlsim.exitCode(), 2);
+        EXPECT_TRUE(hlsim.readAllStandardError().contains(arguments[0].toLatin1()));
+    }
 }
 
 TEST_F(HlsimProcessTest, RecordsHoldWhatTheSimulatedServersWereGiven)
@@ -114,6 +129,64 @@ TEST_F(HlsimProcessTest, RecordsHoldWhatTheSimulatedServersWereGiven)
     EXPECT_EQ(records[0]->playerNames(), QStringList({QStringLiteral("[X]Ann"), QStringLiteral("Jou\u00E9"),
                                                       QStringLiteral("Player1"), QStringLiteral("Player2")}));
     EXPECT_EQ(records[2]->playerNames()[0], QStringLiteral("[X]Ann\r\nline two"));
+}
+
+TEST_F(HlsimProcessTest, ModernServersAreWatchedThroughTheBinaryQueries)
+{
+    const QList<quint16> ports =
+        start({QStringLiteral("--count"), QStringLiteral("2"), QStringLiteral("--protocol"), QStringLiteral("modern"),
+               QStringLiteral("--info-challenge"), QStringLiteral("--challenge"), QStringLiteral("6ef1cb77"),
+               QStringLiteral("--map"), QStringLiteral("de_dust"), QStringLiteral("--max"), QStringLiteral("40"),
+               QStringLiteral("--player"), QStringLiteral("[X]Ann"), QStringLiteral("--players"), QStringLiteral("40"),
+               QStringLiteral("--split"), QStringLiteral("300"), QStringLiteral("--faulty"), QStringLiteral("2")});
+    ASSERT_EQ(ports.size(), 2);
+    const auto plain = addServer(ports[0]);
+    const auto split = addServer(ports[1]);
+    QueryEngine engine(0);
+    ASSERT_EQ(engine.bindSocket(), QString());
+    engine.queryAllServers();
+    QTest::qWait(200);
+    EXPECT_EQ(plain->name(), QStringLiteral("New Server"));
+    engine.queryAllServers();
+    for (const auto &record : {plain, split}) {
+        ASSERT_TRUE(QTest::qWaitFor([&] { return record->playerNames().size() == 41; }, 5000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return record->mapName() == QStringLiteral("de_dust"); }, 5000));
+        EXPECT_EQ(record->maxPlayers(), 40);
+        EXPECT_EQ(record->activePlayers(), 41);
+        EXPECT_EQ(record->playerNames().first(), QStringLiteral("[X]Ann"));
+        EXPECT_EQ(engine.lastChallenge(record), QByteArray::fromHex("6ef1cb77"));
+    }
+}
+
+// The Debian qstat tool asks "details", then "players" and "rules", and drops a player list that
+// is not numbered from 1.
+TEST_F(HlsimProcessTest, QuakestatReadsTheNameMapAndPlayers)
+{
+    const QString quakestat = QStringLiteral("/usr/bin/quakestat");
+    if (!QFileInfo(quakestat).isExecutable())
+        GTEST_SKIP() << "quakestat is not installed";
+    const QList<quint16> ports =
+        start({QStringLiteral("--name"), QStringLiteral("Frag Palace"), QStringLiteral("--map"),
+               QStringLiteral("bounce"), QStringLiteral("--max"), QStringLiteral("24"), QStringLiteral("--player"),
+               QStringLiteral("[X]Ann"), QStringLiteral("--player"), QStringLiteral("Bob")});
+    ASSERT_EQ(ports.size(), 1);
+    QProcess qstat;
+    qstat.start(quakestat, {QStringLiteral("-default"), QStringLiteral("hls"), QStringLiteral("-P"),
+                            QStringLiteral("-R"), QStringLiteral("-raw"), QStringLiteral(","),
+                            QStringLiteral("127.0.0.1:%1").arg(ports[0])});
+    ASSERT_TRUE(qstat.waitForFinished(20000));
+    const QStringList lines = QString::fromLatin1(qstat.readAllStandardOutput()).split(u'\n', Qt::SkipEmptyParts);
+    ASSERT_GE(lines.size(), 4) << qPrintable(lines.join(u'|'));
+    const QStringList server = lines[0].split(u',');
+    ASSERT_GE(server.size(), 6) << qPrintable(lines[0]);
+    EXPECT_EQ(server[1], QStringLiteral("127.0.0.1:%1").arg(ports[0]));
+    EXPECT_EQ(server[2], QStringLiteral("Frag Palace"));
+    EXPECT_EQ(server[3], QStringLiteral("bounce"));
+    EXPECT_EQ(server[4], QStringLiteral("24"));
+    EXPECT_EQ(server[5], QStringLiteral("2"));
+    EXPECT_TRUE(lines[1].contains(QStringLiteral("mp_timelimit=30"))) << qPrintable(lines[1]);
+    EXPECT_TRUE(lines[2].startsWith(QStringLiteral("[X]Ann,"))) << qPrintable(lines[2]);
+    EXPECT_TRUE(lines[3].startsWith(QStringLiteral("Bob,"))) << qPrintable(lines[3]);
 }
 
 } // namespace
