@@ -3,6 +3,7 @@
 #include "HlReplies.h"
 #include "model/mdlZibProcessing.h"
 #include "query/QueryDatagrams.h"
+#include "query/SplitReassembler.h"
 
 #include <benchmark/benchmark.h>
 
@@ -61,6 +62,30 @@ void BM_ParsePlayersReply32(benchmark::State &state)
         benchmark::DoNotOptimize(QueryDatagrams::parseReply(reply));
 }
 BENCHMARK(BM_ParsePlayersReply32);
+
+void BM_BinaryInfoReply(benchmark::State &state)
+{
+    foldReply(state, HlReplies::binaryInfoReply(fullServer()));
+}
+BENCHMARK(BM_BinaryInfoReply);
+
+// A 32-player reply in four parts, put back together and walked.
+void BM_SplitPlayersReply32(benchmark::State &state)
+{
+    const QByteArray reply = HlReplies::playersReply(fullServer());
+    const QList<QByteArray> parts = HlReplies::splitReply(reply, reply.size() / 4 + 1, 7);
+    const QString sender = QStringLiteral("127.0.0.1");
+    SplitReassembler reassembler;
+    const auto now = SplitReassembler::Clock::now();
+    for (auto _ : state) {
+        std::optional<QByteArray> whole;
+        for (const QByteArray &part : parts)
+            whole = reassembler.add(part, sender, 27300, now, std::chrono::seconds(5));
+        benchmark::DoNotOptimize(QueryDatagrams::parseReply(*whole));
+    }
+    state.SetBytesProcessed(static_cast<int64_t>(state.iterations()) * reply.size());
+}
+BENCHMARK(BM_SplitPlayersReply32);
 
 } // namespace
 
