@@ -1,12 +1,15 @@
 #include "query/QueryEngine.h"
 
 #include "model/mdlZibProcessing.h"
+#include "platform/SocketBuffers.h"
 #include "query/QueryDatagrams.h"
 
 #include <QHash>
 #include <QPair>
 #include <QHostAddress>
 #include <QNetworkDatagram>
+
+#include <algorithm>
 
 
 QueryEngine::QueryEngine(quint16 localPort, QObject *parent)
@@ -21,6 +24,10 @@ QueryEngine::QueryEngine(quint16 localPort, QObject *parent)
     connect(&m_tmrQuery, &QTimer::timeout, this, &QueryEngine::onQueryTick);
     connect(&m_chkTimer, &QTimer::timeout, this, &QueryEngine::onMatchingTick);
     connect(&m_networkIO, &QUdpSocket::readyRead, this, &QueryEngine::onReadyRead);
+    m_windowTimer.setSingleShot(true);
+    m_windowTimer.setTimerType(Qt::PreciseTimer);
+    m_windowTimer.setInterval(windowTimeout);
+    connect(&m_windowTimer, &QTimer::timeout, this, &QueryEngine::onWindowTimeout);
 }
 
 QueryEngine::~QueryEngine() = default;
@@ -77,7 +84,7 @@ bool QueryEngine::sendDatagram(const QByteArray &bytes, const QString &address, 
     const QHostAddress destination(address);
     if (bytes.isEmpty() || destination.isNull() || portNumber < 0 || portNumber > 0xFFFF)
         return false;
-    return m_networkIO.writeDatagram(bytes, destination, static_cast<quint16>(portNumber)) == bytes.size();
+    return transmit(bytes, destination, static_cast<quint16>(portNumber));
 }
 
 void QueryEngine::sendBinaryQueries(const std::shared_ptr<GameServer> &owner)
@@ -145,8 +152,51 @@ std::chrono::milliseconds QueryEngine::splitWindow() const
     return interval > std::chrono::milliseconds::zero() ? interval : matchingInterval;
 }
 
+int QueryEngine::sendWindowFor(qint64 receiveBuffer)
+{
+    // A reply of a full server takes up to about 2 KiB of buffer on Linux, bookkeeping included;
+    // half the buffer stays free for late and foreign datagrams.
+    return static_cast<int>(std::clamp<qint64>(receiveBuffer / 4096, minimumSendWindow, 4096));
+}
+
+bool QueryEngine::transmit(const QByteArray &bytes, const QHostAddress &to, quint16 port)
+{
+    if (m_inFlight == 0 && m_outgoing.empty())
+        m_sendWindow = sendWindowFor(receiveBufferSize());
+    if (!m_outgoing.empty() || m_inFlight >= m_sendWindow) {
+        m_outgoing.push_back({bytes, to, port});
+        return true;
+    }
+    ++m_inFlight;
+    if (!m_windowTimer.isActive())
+        m_windowTimer.start();
+    return m_networkIO.writeDatagram(bytes, to, port) == bytes.size();
+}
+
+void QueryEngine::sendQueued()
+{
+    while (!m_outgoing.empty() && m_inFlight < m_sendWindow) {
+        const Outgoing &next = m_outgoing.front();
+        m_networkIO.writeDatagram(next.bytes, next.to, next.port);
+        ++m_inFlight;
+        m_outgoing.pop_front();
+    }
+}
+
+void QueryEngine::onWindowTimeout()
+{
+    // Nothing came back for a while: what is still out is lost or will never be answered.
+    m_inFlight = 0;
+    sendQueued();
+    if (m_inFlight > 0)
+        m_windowTimer.start();
+}
+
 void QueryEngine::closeSocket()
 {
+    m_outgoing.clear();
+    m_inFlight = 0;
+    m_windowTimer.stop();
     m_networkIO.close();
 }
 
@@ -165,8 +215,8 @@ QString QueryEngine::bindSocket()
 
 void QueryEngine::growReceiveBuffer()
 {
-    // The system may grant less (Linux caps it at net.core.rmem_max); what it grants is kept.
-    m_networkIO.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, receiveBufferRequest);
+    // The system may grant less; what it grants is kept.
+    SocketBuffers::growReceiveBuffer(m_networkIO, receiveBufferRequest);
 }
 
 qint64 QueryEngine::receiveBufferSize()
@@ -203,11 +253,28 @@ void QueryEngine::onMatchingTick()
 
 void QueryEngine::onReadyRead()
 {
-    while (m_networkIO.hasPendingDatagrams()) {
+    // Whatever is left over re-arms the socket's notifier, so the next pass of the event loop
+    // comes back for it after the clicks and timers that were waiting.
+    readPending(readBatch);
+}
+
+std::size_t QueryEngine::queuedRequests() const
+{
+    return m_outgoing.size();
+}
+
+int QueryEngine::readPending(int limit)
+{
+    int read = 0;
+    while (read < limit && m_networkIO.hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_networkIO.receiveDatagram();
         // A failed read yields no sender; stop rather than spin on it.
         if (!datagram.isValid())
             break;
+        ++read;
+        ++m_datagramsRead;
+        if (m_inFlight > 0)
+            --m_inFlight;
         QHostAddress sender = datagram.senderAddress();
         bool isIPv4 = false;
         const quint32 ipv4 = sender.toIPv4Address(&isIPv4);
@@ -215,6 +282,10 @@ void QueryEngine::onReadyRead()
             sender = QHostAddress(ipv4);
         handleDatagram(datagram.data(), sender.toString(), datagram.senderPort());
     }
+    if (read > 0 && m_inFlight > 0)
+        m_windowTimer.start();
+    sendQueued();
+    return read;
 }
 
 void QueryEngine::handleDatagram(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort)

@@ -8,6 +8,7 @@
 #include <QUdpSocket>
 
 #include <chrono>
+#include <deque>
 #include <map>
 #include <memory>
 
@@ -28,6 +29,17 @@ public:
     /// from a few hundred servers must fit while the UI thread is busy elsewhere.
     static constexpr int receiveBufferRequest = 4 * 1024 * 1024;
     static constexpr std::chrono::milliseconds matchingInterval{5000};
+
+    /// Datagrams read in one go before the event loop gets its turn back: a flood must not keep
+    /// clicks and timers waiting. The rest are read on the next pass.
+    static constexpr int readBatch = 256;
+    /// Requests out at once with no answer read yet. A long list's pass goes out in windows,
+    /// each sent as soon as the last one's replies are read, so the replies can never pile up
+    /// past a receive buffer the system would not let us grow.
+    static constexpr int minimumSendWindow = 8;
+    /// How long a window waits for its replies before it counts them lost and moves on.
+    static constexpr std::chrono::milliseconds windowTimeout{25};
+    static int sendWindowFor(qint64 receiveBuffer);
 
     /// localPort 0 lets the system pick a free port when the socket is bound (tests only).
     explicit QueryEngine(quint16 localPort = defaultLocalPort, QObject *parent = nullptr);
@@ -65,6 +77,11 @@ public:
     /// The receive buffer the system granted (0 while unbound).
     qint64 receiveBufferSize();
 
+    /// Requests of the current pass still waiting for their window.
+    std::size_t queuedRequests() const;
+    /// Datagrams read from the socket since the engine was made, strangers' included.
+    quint64 datagramsRead() const { return m_datagramsRead; }
+
     /// Runs the reply handler for one datagram as if it had arrived from this sender.
     void handleDatagram(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort);
 
@@ -87,7 +104,21 @@ private:
     void onQueryTick();
     void onMatchingTick();
     void onReadyRead();
+    /// Reads and handles at most `limit` waiting datagrams; returns how many it read.
+    int readPending(int limit);
     void growReceiveBuffer();
+    /// Sends at once while the window has room, otherwise queues behind the window. False when
+    /// the system refused a datagram sent at once.
+    bool transmit(const QByteArray &bytes, const QHostAddress &to, quint16 port);
+    void sendQueued();
+    void onWindowTimeout();
+
+    struct Outgoing
+    {
+        QByteArray bytes;
+        QHostAddress to;
+        quint16 port = 0;
+    };
 
     // What the binary queries need to know about one server. It lives here, beside the records
     // and never in the settings file, and a reload starts it afresh because the records are new.
@@ -116,6 +147,11 @@ private:
     QUdpSocket m_networkIO;
     QTimer m_tmrQuery;
     QTimer m_chkTimer;
+    std::deque<Outgoing> m_outgoing;
+    int m_inFlight = 0;
+    quint64 m_datagramsRead = 0;
+    int m_sendWindow = minimumSendWindow;
+    QTimer m_windowTimer;
     StateMap m_binaryState;
     quint64 m_pass = 0;
     SplitReassembler m_splitReplies;

@@ -1,0 +1,200 @@
+// One query pass over a swarm of simulated servers from one hlsim process: how long from the
+// first request to the last reply folded, and how many replies never arrived. Then the same
+// swarm asked by quakestat, for a yardstick.
+//
+// Usage: zib_mass_query_bench [--servers N] [--players N] [--port FIRST] [--passes N]
+//                             [--receive-buffer BYTES] [--quakestat PATH]
+// --receive-buffer sets the socket's buffer the way an unprivileged program on a stock desktop
+// gets it (Linux: capped at net.core.rmem_max), to show what the engine does with a small one.
+
+#include "model/mdlZibProcessing.h"
+#include "query/QueryEngine.h"
+
+#include <QCommandLineParser>
+#include <QCoreApplication>
+#include <QElapsedTimer>
+#include <QEventLoop>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <QTextStream>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+#include <vector>
+
+namespace {
+
+QTextStream out(stdout);
+
+struct Pass
+{
+    int folded = 0;
+    double milliseconds = 0;
+};
+
+// Waits for hlsim to bind every port; false when it gives up.
+bool startSwarm(QProcess &hlsim, const QString &program, int servers, int players, quint16 firstPort)
+{
+    hlsim.start(program, {QStringLiteral("--count"), QString::number(servers), QStringLiteral("--port"),
+                          QString::number(firstPort), QStringLiteral("--players"), QString::number(players),
+                          QStringLiteral("--max"), QStringLiteral("32"), QStringLiteral("--quit-after"),
+                          QStringLiteral("600")});
+    if (!hlsim.waitForStarted(5000))
+        return false;
+    QByteArray said;
+    QElapsedTimer waited;
+    waited.start();
+    while (!said.contains("ready\n") && waited.elapsed() < 30000) {
+        if (!hlsim.waitForReadyRead(1000) && hlsim.state() == QProcess::NotRunning)
+            break;
+        said += hlsim.readAllStandardOutput();
+    }
+    if (!said.contains("ready\n"))
+        QTextStream(stderr) << said << hlsim.readAllStandardError();
+    return said.contains("ready\n");
+}
+
+Pass onePass(QueryEngine &engine, int expected)
+{
+    for (const auto &server : mdlZibProcessing::gameServers) {
+        server->setPlayerNames(QStringList());
+        server->setMapName(QString());
+    }
+    Pass pass;
+    QElapsedTimer clock;
+    qint64 lastFold = 0;
+    QEventLoop loop;
+    const auto folds = QObject::connect(&engine, &QueryEngine::replyFolded, &loop, [&] {
+        lastFold = clock.nsecsElapsed();
+        if (++pass.folded == expected)
+            loop.quit();
+    });
+    // Whatever has not come in two seconds after the pass is lost.
+    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    clock.start();
+    engine.queryAllServers();
+    loop.exec();
+    QObject::disconnect(folds);
+    pass.milliseconds = double(lastFold) / 1e6;
+    return pass;
+}
+
+// quakestat over the same swarm, one server per line of a file; returns seconds and servers that
+// answered with their players.
+std::pair<double, int> quakestatPass(const QString &program, int servers, quint16 firstPort)
+{
+    QTemporaryDir dir;
+    QFile list(dir.filePath(QStringLiteral("servers.txt")));
+    if (!list.open(QIODevice::WriteOnly))
+        return {0, 0};
+    for (int i = 0; i < servers; ++i)
+        list.write("127.0.0.1:" + QByteArray::number(firstPort + i) + "\n");
+    list.close();
+    QProcess quakestat;
+    QElapsedTimer clock;
+    clock.start();
+    quakestat.start(program, {QStringLiteral("-default"), QStringLiteral("hls"), QStringLiteral("-P"),
+                              QStringLiteral("-raw"), QStringLiteral(","), QStringLiteral("-f"), list.fileName()});
+    if (!quakestat.waitForFinished(600000))
+        return {0, 0};
+    const double seconds = double(clock.nsecsElapsed()) / 1e9;
+    int answered = 0;
+    // A server line starts with the type; one that answered carries its name and map, a dead one
+    // says DOWN or TIMEOUT.
+    for (const QByteArray &line : quakestat.readAllStandardOutput().split('\n')) {
+        if (line.startsWith("HLS,") && !line.contains(",DOWN") && !line.contains(",TIMEOUT")
+            && !line.contains(",ERROR"))
+            ++answered;
+    }
+    return {seconds, answered};
+}
+
+} // namespace
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    QCommandLineParser parser;
+    parser.addHelpOption();
+    parser.addOptions({
+        {QStringLiteral("servers"), QStringLiteral("Simulated servers (default 1000)."), QStringLiteral("n"),
+         QStringLiteral("1000")},
+        {QStringLiteral("players"), QStringLiteral("Players on each (default 16)."), QStringLiteral("n"),
+         QStringLiteral("16")},
+        {QStringLiteral("port"), QStringLiteral("First UDP port of the swarm (default 21000)."), QStringLiteral("port"),
+         QStringLiteral("21000")},
+        {QStringLiteral("passes"), QStringLiteral("Query passes to time (default 5)."), QStringLiteral("n"),
+         QStringLiteral("5")},
+        {QStringLiteral("receive-buffer"), QStringLiteral("Ask for this receive buffer the unprivileged way."),
+         QStringLiteral("bytes")},
+        {QStringLiteral("quakestat"), QStringLiteral("quakestat to compare with; empty skips it."),
+         QStringLiteral("path"), QStringLiteral("/usr/bin/quakestat")},
+        {QStringLiteral("hlsim"), QStringLiteral("The simulator."), QStringLiteral("path"),
+         QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/hlsim")},
+    });
+    parser.process(app);
+    const int servers = std::clamp(parser.value(QStringLiteral("servers")).toInt(), 1, 4096);
+    const int players = std::clamp(parser.value(QStringLiteral("players")).toInt(), 0, 255);
+    const int passes = std::clamp(parser.value(QStringLiteral("passes")).toInt(), 1, 100);
+    const auto firstPort = static_cast<quint16>(parser.value(QStringLiteral("port")).toUInt());
+
+    QProcess hlsim;
+    hlsim.setProcessChannelMode(QProcess::SeparateChannels);
+    if (!startSwarm(hlsim, parser.value(QStringLiteral("hlsim")), servers, players, firstPort)) {
+        QTextStream(stderr) << "hlsim did not start a swarm on ports " << firstPort << " and up\n";
+        return 1;
+    }
+
+    for (int i = 0; i < servers; ++i) {
+        auto server = std::make_shared<GameServer>();
+        server->setAddress(QStringLiteral("127.0.0.1"));
+        server->setPort(firstPort + i);
+        server->setName(QStringLiteral("New Server"));
+        server->setServerNumber(static_cast<qint16>(i + 1));
+        mdlZibProcessing::gameServers.append(server);
+    }
+    QueryEngine engine(0);
+    if (const QString problem = engine.bindSocket(); !problem.isEmpty()) {
+        QTextStream(stderr) << problem << "\n";
+        return 1;
+    }
+    if (parser.isSet(QStringLiteral("receive-buffer")))
+        engine.networkIO().setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
+                                           parser.value(QStringLiteral("receive-buffer")).toInt());
+
+    const int expected = 2 * servers;
+    out << "mass query: " << servers << " servers x " << players << " players, " << expected
+        << " replies a pass, receive buffer " << engine.receiveBufferSize() << " bytes\n";
+    std::vector<double> times;
+    int worstLost = 0;
+    for (int i = 0; i < passes; ++i) {
+        const Pass pass = onePass(engine, expected);
+        worstLost = std::max(worstLost, expected - pass.folded);
+        times.push_back(pass.milliseconds);
+        out << "  pass " << i + 1 << ": " << pass.folded << " folded, " << expected - pass.folded << " lost, "
+            << QString::number(pass.milliseconds, 'f', 1) << " ms first send to last fold\n";
+        out.flush();
+    }
+    std::sort(times.begin(), times.end());
+    const double median = times[times.size() / 2];
+    out << "zib pass: median " << QString::number(median, 'f', 1) << " ms, best "
+        << QString::number(times.front(), 'f', 1) << " ms, most lost in a pass " << worstLost << "\n";
+
+    const QString quakestat = parser.value(QStringLiteral("quakestat"));
+    if (!quakestat.isEmpty() && QFile::exists(quakestat)) {
+        const auto [seconds, answered] = quakestatPass(quakestat, servers, firstPort);
+        out << "quakestat -default hls -P -raw , -f LIST: " << QString::number(seconds * 1000, 'f', 1) << " ms, "
+            << answered << " of " << servers << " servers answered\n";
+        if (median > 0)
+            out << "quakestat time / zib time: " << QString::number(seconds * 1000 / median, 'f', 1) << "x\n";
+    }
+    out << "compare: quakestat -default hls -P -raw , -f LIST (LIST: 127.0.0.1:" << firstPort << " to 127.0.0.1:"
+        << firstPort + servers - 1 << ", hlsim --count " << servers << " --port " << firstPort << " --players "
+        << players << ")\n";
+    out.flush();
+    hlsim.kill();
+    hlsim.waitForFinished(5000);
+    return worstLost == 0 ? 0 : 3;
+}
