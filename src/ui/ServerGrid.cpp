@@ -4,6 +4,8 @@
 #include "model/Numeric.h"
 
 #include <algorithm>
+#include <optional>
+#include <vector>
 
 namespace ServerGrid {
 
@@ -11,15 +13,6 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
-// True when a belongs above b.
-bool greater(const QString &a, const QString &b)
-{
-    const auto x = Numeric::toNumber(a);
-    const auto y = Numeric::toNumber(b);
-    if (x && y)
-        return *x > *y;
-    return a > b;
-}
 
 } // namespace
 
@@ -42,9 +35,27 @@ QStringList rowTexts(const GameServer &server)
 
 void sortDescending(QList<QStringList> &rows, int column)
 {
-    std::stable_sort(rows.begin(), rows.end(), [column](const QStringList &a, const QStringList &b) {
-        return greater(a.value(column), b.value(column));
+    // Each cell is read as a number once, not at every comparison: the sort compares a thousand
+    // rows some fifteen thousand times.
+    struct Key
+    {
+        std::optional<double> number;
+        qsizetype row = 0;
+    };
+    std::vector<Key> keys;
+    keys.reserve(std::size_t(rows.size()));
+    for (qsizetype row = 0; row < rows.size(); ++row)
+        keys.push_back({Numeric::toNumber(rows[row].value(column)), row});
+    std::stable_sort(keys.begin(), keys.end(), [&rows, column](const Key &a, const Key &b) {
+        if (a.number && b.number)
+            return *a.number > *b.number;
+        return rows[a.row].value(column) > rows[b.row].value(column);
     });
+    QList<QStringList> sorted;
+    sorted.reserve(rows.size());
+    for (const Key &key : keys)
+        sorted.append(std::move(rows[key.row]));
+    rows = std::move(sorted);
 }
 
 QList<QStringList> rows(const mdlZibProcessing::ServerList &servers)

@@ -373,6 +373,10 @@ void mainZibWindow::updateServerGrid()
             if (!item) {
                 item = new QTableWidgetItem;
                 m_fxgServers->setItem(row, column, item);
+            } else if (item->text() == text) {
+                // Most cells read the same from one tick to the next; the alignment follows the
+                // text alone, so there is nothing to redo.
+                continue;
             }
             item->setText(text);
             item->setTextAlignment(column == ServerGrid::ServerColumn ? Qt::AlignLeft | Qt::AlignBottom

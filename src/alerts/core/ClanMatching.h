@@ -18,6 +18,22 @@ public:
 /// Exact, case-sensitive substring test; an empty name never matches.
 bool tagMatches(const QString &playerName, const QString &clanTag);
 
+/// tagMatches for one tag against many names, as a matching pass needs it.
+class TagMatcher
+{
+public:
+    explicit TagMatcher(const QString &clanTag);
+    bool matches(const QString &playerName) const;
+    /// The same, with codesIn(playerName) worked out by the caller once for every tag.
+    bool matches(const QString &playerName, quint64 nameCodes) const;
+    /// Which character codes, taken modulo 64, occur in a text.
+    static quint64 codesIn(const QString &text);
+
+private:
+    QString m_tag;
+    quint64 m_tagCodes = 0;
+};
+
 /// Minute boundaries between two local date-times (10:00:59 -> 10:01:00 is 1).
 qint64 elapsedMinutes(const QDateTime &from, const QDateTime &to);
 
