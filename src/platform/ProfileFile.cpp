@@ -5,18 +5,35 @@
 #include <QList>
 #include <QSaveFile>
 
+#include <list>
 #include <optional>
+#include <vector>
 
 namespace ProfileFile {
 
 namespace {
 
 // One line of the file, kept with its own terminator so untouched lines are written back
-// byte for byte.
+// byte for byte. Both point into the bytes read from the file, or into text a change made;
+// the file is read on every call, so nothing is copied that the call does not change.
 struct Line
 {
-    QByteArray text;
-    QByteArray ending;
+    QByteArrayView text;
+    QByteArrayView ending;
+};
+
+// The file's bytes, its lines, and the text of any line a change has made.
+struct Document
+{
+    QByteArray data;
+    std::vector<Line> lines;
+    std::list<QByteArray> madeText;
+
+    QByteArrayView keep(QByteArray text)
+    {
+        madeText.push_back(std::move(text));
+        return madeText.back();
+    }
 };
 
 bool isBlank(char c)
@@ -25,7 +42,7 @@ bool isBlank(char c)
     return u == ' ' || u == '\t' || (u >= 0x0A && u <= 0x0D) || u == 0x1A;
 }
 
-QByteArray trimmed(QByteArrayView s)
+QByteArrayView trimmed(QByteArrayView s)
 {
     qsizetype begin = 0;
     qsizetype end = s.size();
@@ -33,50 +50,55 @@ QByteArray trimmed(QByteArrayView s)
         ++begin;
     while (end > begin && isBlank(s[end - 1]))
         --end;
-    return s.sliced(begin, end - begin).toByteArray();
+    return s.sliced(begin, end - begin);
 }
 
-bool sameName(const QByteArray &a, const QByteArray &b)
+bool sameName(QByteArrayView a, QByteArrayView b)
 {
-    return QString::fromLatin1(a).compare(QString::fromLatin1(b), Qt::CaseInsensitive) == 0;
+    // One byte is one character, and case folding keeps every Latin-1 character one character
+    // long, so names of different lengths never match.
+    return a.size() == b.size()
+           && QLatin1String(a.data(), a.size()).compare(QLatin1String(b.data(), b.size()), Qt::CaseInsensitive)
+                  == 0;
 }
 
-QList<Line> splitLines(const QByteArray &data)
+void splitLines(Document &document)
 {
-    QList<Line> lines;
+    const char *const data = document.data.constData();
+    const qsizetype n = document.data.size();
+    std::vector<Line> &lines = document.lines;
+    lines.reserve(std::size_t(n / 16 + 1));
     qsizetype start = 0;
-    const qsizetype n = data.size();
     while (start < n) {
         qsizetype i = start;
         while (i < n && data[i] != '\r' && data[i] != '\n')
             ++i;
-        Line line{data.sliced(start, i - start), {}};
+        Line line{QByteArrayView(data + start, i - start), {}};
         if (i < n) {
             const qsizetype endLength = (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n') ? 2 : 1;
-            line.ending = data.sliced(i, endLength);
+            line.ending = QByteArrayView(data + i, endLength);
             i += endLength;
         }
-        lines.append(std::move(line));
+        lines.push_back(line);
         start = i;
     }
-    return lines;
 }
 
 // A section header's name, or nothing when the line is no header.
-std::optional<QByteArray> headerName(const Line &line)
+std::optional<QByteArrayView> headerName(const Line &line)
 {
-    const QByteArray t = trimmed(line.text);
+    const QByteArrayView t = trimmed(line.text);
     if (!t.startsWith('['))
         return std::nullopt;
     const qsizetype close = t.lastIndexOf(']');
-    const QByteArray name = close > 0 ? t.sliced(1, close - 1) : t.sliced(1);
+    const QByteArrayView name = close > 0 ? t.sliced(1, close - 1) : t.sliced(1);
     return trimmed(name);
 }
 
 struct Entry
 {
-    QByteArray key;
-    QByteArray rawValue;
+    QByteArrayView key;
+    QByteArrayView rawValue;
 };
 
 std::optional<Entry> entryOf(const Line &line)
@@ -94,31 +116,31 @@ struct SectionSpan
     qsizetype end = -1;
 };
 
-std::optional<SectionSpan> findSection(const QList<Line> &lines, const QByteArray &section)
+std::optional<SectionSpan> findSection(const std::vector<Line> &lines, QByteArrayView section)
 {
-    for (qsizetype i = 0; i < lines.size(); ++i) {
-        const auto name = headerName(lines[i]);
+    for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
+        const auto name = headerName(lines[std::size_t(i)]);
         if (!name || !sameName(*name, section))
             continue;
         qsizetype end = i + 1;
-        while (end < lines.size() && !headerName(lines[end]))
+        while (end < qsizetype(lines.size()) && !headerName(lines[std::size_t(end)]))
             ++end;
         return SectionSpan{i, end};
     }
     return std::nullopt;
 }
 
-std::optional<qsizetype> findKey(const QList<Line> &lines, const SectionSpan &span, const QByteArray &key)
+std::optional<qsizetype> findKey(const std::vector<Line> &lines, const SectionSpan &span, QByteArrayView key)
 {
     for (qsizetype i = span.header + 1; i < span.end; ++i) {
-        const auto entry = entryOf(lines[i]);
+        const auto entry = entryOf(lines[std::size_t(i)]);
         if (entry && sameName(entry->key, key))
             return i;
     }
     return std::nullopt;
 }
 
-QByteArray unquoted(const QByteArray &value)
+QByteArrayView unquoted(QByteArrayView value)
 {
     if (value.size() >= 2 && (value.front() == '"' || value.front() == '\'') && value.back() == value.front())
         return value.sliced(1, value.size() - 2);
@@ -134,11 +156,17 @@ QByteArray readFile(const QString &path, bool *exists = nullptr)
     return opened ? file.readAll() : QByteArray();
 }
 
-bool writeFile(const QString &path, const QList<Line> &lines)
+bool writeFile(const QString &path, const std::vector<Line> &lines)
 {
     QByteArray data;
+    qsizetype size = 0;
     for (const Line &line : lines)
-        data += line.text + line.ending;
+        size += line.text.size() + line.ending.size();
+    data.reserve(size);
+    for (const Line &line : lines) {
+        data += line.text;
+        data += line.ending;
+    }
     // QSaveFile writes beside the target and renames over it, so a crash or a full disk
     // leaves either the old file or the new one, never half of either.
     QSaveFile file(path);
@@ -153,7 +181,7 @@ bool writeFile(const QString &path, const QList<Line> &lines)
 
 QByteArray nameBytes(const QString &name)
 {
-    return trimmed(name.toLatin1());
+    return trimmed(name.toLatin1()).toByteArray();
 }
 
 QByteArray valueBytes(const QString &value)
@@ -176,11 +204,13 @@ const QByteArray crlf = QByteArrayLiteral("\r\n");
 QString readString(const QString &path, const QString &section, const QString &key, const QString &defaultValue)
 {
     QByteArray value;
-    const QList<Line> lines = splitLines(readFile(path));
+    Document document{readFile(path), {}, {}};
+    splitLines(document);
+    const std::vector<Line> &lines = document.lines;
     const auto span = findSection(lines, nameBytes(section));
     const auto keyLine = span ? findKey(lines, *span, nameBytes(key)) : std::nullopt;
     if (keyLine) {
-        value = unquoted(entryOf(lines[*keyLine])->rawValue);
+        value = unquoted(entryOf(lines[std::size_t(*keyLine)])->rawValue).toByteArray();
     } else {
         value = defaultValue.toLatin1();
         while (value.endsWith(' '))
@@ -192,26 +222,28 @@ QString readString(const QString &path, const QString &section, const QString &k
 bool writeString(const QString &path, const QString &section, const QString &key, const QString &value)
 {
     bool exists = false;
-    QList<Line> lines = splitLines(readFile(path, &exists));
+    Document document{readFile(path, &exists), {}, {}};
+    splitLines(document);
+    std::vector<Line> &lines = document.lines;
     const QByteArray sectionName = nameBytes(section);
     const QByteArray keyName = nameBytes(key);
     const QByteArray newValue = valueBytes(value);
 
     const auto span = findSection(lines, sectionName);
     if (!span) {
-        if (!lines.isEmpty() && lines.back().ending.isEmpty())
+        if (!lines.empty() && lines.back().ending.isEmpty())
             lines.back().ending = crlf;
-        lines.append({'[' + sectionName + ']', crlf});
-        lines.append({keyName + '=' + newValue, crlf});
+        lines.push_back({document.keep('[' + sectionName + ']'), crlf});
+        lines.push_back({document.keep(keyName + '=' + newValue), crlf});
         return writeFile(path, lines);
     }
 
     if (const auto keyLine = findKey(lines, *span, keyName)) {
-        Line &line = lines[*keyLine];
+        Line &line = lines[std::size_t(*keyLine)];
         const Entry entry = *entryOf(line);
         if (entry.rawValue == newValue && exists)
             return true;
-        line.text = entry.key + '=' + newValue;
+        line.text = document.keep(entry.key.toByteArray() + '=' + newValue);
         line.ending = crlf;
         return writeFile(path, lines);
     }
@@ -219,22 +251,24 @@ bool writeString(const QString &path, const QString &section, const QString &key
     // A new key follows the section's last non-blank line, so a blank line that separates
     // it from the next section stays where it is.
     qsizetype insertAt = span->end;
-    while (insertAt - 1 > span->header && trimmed(lines[insertAt - 1].text).isEmpty())
+    while (insertAt - 1 > span->header && trimmed(lines[std::size_t(insertAt - 1)].text).isEmpty())
         --insertAt;
-    if (lines[insertAt - 1].ending.isEmpty())
-        lines[insertAt - 1].ending = crlf;
-    lines.insert(insertAt, {keyName + '=' + newValue, crlf});
+    if (lines[std::size_t(insertAt - 1)].ending.isEmpty())
+        lines[std::size_t(insertAt - 1)].ending = crlf;
+    lines.insert(lines.begin() + insertAt, {document.keep(keyName + '=' + newValue), crlf});
     return writeFile(path, lines);
 }
 
 bool deleteSection(const QString &path, const QString &section)
 {
     bool exists = false;
-    QList<Line> lines = splitLines(readFile(path, &exists));
+    Document document{readFile(path, &exists), {}, {}};
+    splitLines(document);
+    std::vector<Line> &lines = document.lines;
     const auto span = findSection(lines, nameBytes(section));
     if (!exists || !span)
         return true;
-    lines.remove(span->header, span->end - span->header);
+    lines.erase(lines.begin() + span->header, lines.begin() + span->end);
     return writeFile(path, lines);
 }
 
