@@ -55,6 +55,40 @@ TEST_F(ClanMatchingTest, CountsEachNameOnceByExactSubstring)
     EXPECT_TRUE(m_output.popups.empty());
 }
 
+TEST_F(ClanMatchingTest, EveryCharacterCountsNotJustItsKind)
+{
+    // A pass rules names out by the set of characters they hold before it searches: characters
+    // that look alike to that set (0x01, 'A' and U+0141 share one slot) must still be told apart.
+    struct Case
+    {
+        QString tag;
+        QStringList names;
+        qint16 expected;
+    };
+    const Case cases[] = {
+        {QStringLiteral("A"), {QStringLiteral("\x01"), QStringLiteral("\u0141"), QStringLiteral("xAx")}, 1},
+        {QStringLiteral("\u0141"), {QStringLiteral("A"), QStringLiteral("x\u0141y")}, 1},
+        {QStringLiteral("[\u00C9]"), {QStringLiteral("[\u00E9]a"), QStringLiteral("[\u00C9]b")}, 1},
+        {QStringLiteral("\U0001F600"), {QStringLiteral("a\U0001F600"), QStringLiteral("\U0001F601")}, 1},
+        {QStringLiteral("ab"), {QStringLiteral("ba"), QStringLiteral("a b"), QStringLiteral("xab")}, 1},
+        {QStringLiteral("aa"), {QStringLiteral("a"), QStringLiteral("aa")}, 1},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.tag.toStdString());
+        state::gameServers.clear();
+        state::clanFilters.clear();
+        const auto server = addServer(QStringLiteral("S"), c.names);
+        addFilter(c.tag, false, 1);
+        checkClanFilters(m_output);
+        EXPECT_EQ(server->filterPlayers(), c.expected);
+        // The pass and the one-name test agree.
+        qint16 single = 0;
+        for (const QString &name : c.names)
+            single += tagMatches(name, c.tag) ? 1 : 0;
+        EXPECT_EQ(single, c.expected);
+    }
+}
+
 TEST_F(ClanMatchingTest, FilterPlayersSumsAllFiltersButTriggerSeesOneFilter)
 {
     const auto both = addServer(QStringLiteral("Both"), {QStringLiteral("[A][B]one")});

@@ -72,7 +72,8 @@ TEST_F(HlsimProcessTest, HelpExplainsTheOptions)
     for (const char *option : {"--port", "--count", "--name", "--map", "--max", "--player", "--silent", "--delay",
                                "--truncate", "--garble", "--crlf-names", "--high-bytes", "--from-other-port", "--bind",
                                "--protocol", "--info-challenge", "--details", "--info-as-details", "--challenge",
-                               "--split", "--lose-part"})
+                               "--split", "--lose-part", "--from-address", "--hostile-names", "--pad-to", "--flood",
+                               "--flood-seconds"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(help.contains(QStringLiteral("127.0.0.1")));
 }

@@ -7,6 +7,7 @@
 
 #include <QNetworkDatagram>
 #include <QSignalSpy>
+#include <QElapsedTimer>
 #include <QTest>
 
 #include <memory>
@@ -308,7 +309,8 @@ TEST_F(QueryEngineTest, ABurstOfRepliesFromHundredsOfServersIsNotDropped)
     ASSERT_TRUE(probe.bind(loopback, 0));
     probe.setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, QueryEngine::receiveBufferRequest);
     const qint64 possible = probe.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toLongLong();
-    EXPECT_EQ(engine->receiveBufferSize(), possible);
+    // Where the system lets us (Linux, CAP_NET_ADMIN) the engine gets past that cap.
+    EXPECT_GE(engine->receiveBufferSize(), possible);
     if (possible < QueryEngine::receiveBufferRequest)
         GTEST_SKIP() << "the system grants a receive buffer of only " << possible << " bytes";
 
@@ -335,6 +337,93 @@ TEST_F(QueryEngineTest, ABurstOfRepliesFromHundredsOfServersIsNotDropped)
         EXPECT_EQ(server->name(), QStringLiteral("Server ") + QString::number(i));
         EXPECT_EQ(server->playerNames().size(), 32);
     }
+}
+
+TEST_F(QueryEngineTest, AWakeUpReadsABatchAndTheRestFollowOnLaterPasses)
+{
+    constexpr int waiting = 1000;
+    const auto engine = boundEngine();
+    QUdpSocket stranger;
+    ASSERT_TRUE(stranger.bind(loopback, 0));
+    // All of them in the buffer before the engine reads any, as in a flood.
+    const QByteArray reply = HlReplies::playersReply(describe("Flood", {"a", "b"}));
+    for (int i = 0; i < waiting; ++i)
+        ASSERT_EQ(stranger.writeDatagram(reply, loopback, engine->localPort()), reply.size());
+
+    QElapsedTimer waited;
+    waited.start();
+    while (engine->datagramsRead() == 0 && waited.elapsed() < 5000)
+        QCoreApplication::processEvents();
+    // One pass of the event loop read one batch and handed control back...
+    EXPECT_GT(engine->datagramsRead(), 0u);
+    EXPECT_LE(engine->datagramsRead(), quint64(QueryEngine::readBatch));
+    // ...and later passes came back for the rest without a new arrival to wake them.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return engine->datagramsRead() >= quint64(waiting); }, 5000))
+        << engine->datagramsRead();
+}
+
+TEST_F(QueryEngineTest, ALongListGoesOutInWindowsAndASmallBufferLosesNoReply)
+{
+    constexpr int serverCount = 200;
+    QList<QByteArray> players;
+    for (int i = 0; i < 24; ++i)
+        players.append("[X]Player_number_" + QByteArray::number(i));
+    QList<std::shared_ptr<GameServer>> records;
+    for (int i = 0; i < serverCount; ++i)
+        records.append(addServer(loopbackText, simulate(describe("S" + QByteArray::number(i), players)).port()));
+
+    const auto engine = boundEngine();
+    // A buffer that holds a few dozen replies, far fewer than one pass brings.
+    engine->networkIO().setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 16384);
+    const qint64 buffer = engine->receiveBufferSize();
+    ASSERT_LT(buffer, 200 * 1024);
+    const int window = QueryEngine::sendWindowFor(buffer);
+    engine->queryAllServers();
+    // One window is out; the rest wait for its replies, all within the same pass.
+    EXPECT_EQ(engine->queuedRequests(), std::size_t(2 * serverCount - window));
+
+    QSignalSpy folded(engine.get(), &QueryEngine::replyFolded);
+    EXPECT_TRUE(QTest::qWaitFor([&] { return folded.count() >= 2 * serverCount; }, 10000)) << folded.count();
+    EXPECT_EQ(engine->queuedRequests(), 0u);
+    for (int i = 0; i < serverCount; ++i) {
+        EXPECT_EQ(records[i]->playerNames().size(), 24) << i;
+        EXPECT_EQ(records[i]->name(), QStringLiteral("S") + QString::number(i));
+    }
+}
+
+TEST_F(QueryEngineTest, ServersThatNeverAnswerDoNotHoldUpThoseAfterThem)
+{
+    const auto engine = boundEngine();
+    engine->networkIO().setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 16384);
+    SimulatedServer::Misbehaviour silent;
+    silent.silent = true;
+    // Several windows' worth of silence ahead of the one server that answers.
+    const int silentCount = 4 * QueryEngine::sendWindowFor(engine->receiveBufferSize());
+    for (int i = 0; i < silentCount; ++i)
+        addServer(loopbackText, simulate(describe("Quiet"), silent).port());
+    const auto last = addServer(loopbackText, simulate(describe("Last", {"only"})).port());
+
+    QElapsedTimer clock;
+    clock.start();
+    engine->queryAllServers();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return answered(*last); }, 5000));
+    EXPECT_LT(clock.elapsed(), 1000);
+    EXPECT_EQ(engine->queuedRequests(), 0u);
+}
+
+TEST_F(QueryEngineTest, ClosingTheSocketDropsWhatWasStillWaitingToGoOut)
+{
+    for (int i = 0; i < 100; ++i)
+        addServer(loopbackText, 9);
+    const auto engine = boundEngine();
+    engine->networkIO().setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 16384);
+    engine->queryAllServers();
+    ASSERT_GT(engine->queuedRequests(), 0u);
+    engine->closeSocket();
+    EXPECT_EQ(engine->queuedRequests(), 0u);
+    // Nothing left to send on a closed socket, and nothing waiting to trip over it later.
+    QTest::qWait(50);
+    EXPECT_EQ(engine->networkIO().state(), QAbstractSocket::UnconnectedState);
 }
 
 } // namespace

@@ -3,57 +3,14 @@
 #include "model/mdlZibProcessing.h"
 
 #include <QPlainTextEdit>
-#include <QProcess>
 #include <QPushButton>
-#include <QRegularExpression>
 #include <QTest>
 
 #include <chrono>
 
 using namespace std::chrono_literals;
 
-namespace {
-
-// One simulated game server, as a separate process on a loopback port the system picks.
-class SimulatedServer
-{
-public:
-    explicit SimulatedServer(QStringList arguments)
-    {
-        m_process.setProgram(QStringLiteral(ZIB_TOOLS_DIR "/hlsim"));
-        m_process.setArguments(QStringList{QStringLiteral("--port"), QStringLiteral("0")} + arguments);
-        m_process.start();
-    }
-    ~SimulatedServer()
-    {
-        m_process.kill();
-        m_process.waitForFinished(2000);
-    }
-    /// The port it answers on, once it says it is ready; 0 when it never does.
-    quint16 waitReady()
-    {
-        static const QRegularExpression line(QStringLiteral("^server 1 127\\.0\\.0\\.1:(\\d+)$"));
-        QDeadlineTimer deadline(10s);
-        while (!deadline.hasExpired()) {
-            while (m_process.canReadLine()) {
-                const QString text = QString::fromLatin1(m_process.readLine()).trimmed();
-                if (const auto match = line.match(text); match.hasMatch())
-                    m_port = match.captured(1).toUShort();
-                if (text == QStringLiteral("ready"))
-                    return m_port;
-            }
-            if (!m_process.waitForReadyRead(200) && m_process.state() == QProcess::NotRunning)
-                return 0;
-        }
-        return 0;
-    }
-
-private:
-    QProcess m_process;
-    quint16 m_port = 0;
-};
-
-} // namespace
+using SimulatedServer = HlsimProcess;
 
 TEST_F(MainWindowFixture, LiveServersAreListedByHitsAndWhatTheyToldIsSaved)
 {

@@ -4,6 +4,7 @@
 #include "platform/ProfileFile.h"
 #include "ui/MessageBox.h"
 
+#include <QDeadlineTimer>
 #include <QRegularExpression>
 #include <QTest>
 #include <QUdpSocket>
@@ -14,6 +15,39 @@ quint16 freeUdpPort()
     if (!probe.bind(QHostAddress::AnyIPv4, 0))
         return 0;
     return probe.localPort();
+}
+
+HlsimProcess::HlsimProcess(QStringList arguments)
+{
+    m_process.setProgram(QStringLiteral(ZIB_TOOLS_DIR "/hlsim"));
+    m_process.setArguments(QStringList{QStringLiteral("--port"), QStringLiteral("0"), QStringLiteral("--quit-after"),
+                                       QStringLiteral("120")}
+                           + arguments);
+    m_process.start();
+}
+
+HlsimProcess::~HlsimProcess()
+{
+    m_process.kill();
+    m_process.waitForFinished(2000);
+}
+
+quint16 HlsimProcess::waitReady()
+{
+    static const QRegularExpression line(QStringLiteral("^server \\d+ [0-9.]+:(\\d+)"));
+    QDeadlineTimer deadline(10000);
+    while (!deadline.hasExpired()) {
+        while (m_process.canReadLine()) {
+            const QString text = QString::fromLatin1(m_process.readLine()).trimmed();
+            if (const auto match = line.match(text); match.hasMatch())
+                m_ports.append(match.captured(1).toUShort());
+            if (text == QStringLiteral("ready"))
+                return m_ports.value(0);
+        }
+        if (!m_process.waitForReadyRead(200) && m_process.state() == QProcess::NotRunning)
+            return 0;
+    }
+    return 0;
 }
 
 void MainWindowFixture::SetUp()

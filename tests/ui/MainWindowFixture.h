@@ -3,6 +3,8 @@
 #include "support/TestSupport.h"
 #include "ui/mainZibWindow.h"
 
+#include <QList>
+#include <QProcess>
 #include <QStringList>
 #include <QTableWidget>
 
@@ -54,3 +56,19 @@ protected:
 
 /// A UDP port nobody holds right now.
 quint16 freeUdpPort();
+
+/// hlsim as a separate process, its servers on loopback ports the system picks; ended with the test.
+class HlsimProcess
+{
+public:
+    explicit HlsimProcess(QStringList arguments);
+    ~HlsimProcess();
+    /// The port of its first server once it says it is ready; 0 when it never does.
+    quint16 waitReady();
+    /// The ports of all its servers (after waitReady).
+    const QList<quint16> &ports() const { return m_ports; }
+
+private:
+    QProcess m_process;
+    QList<quint16> m_ports;
+};

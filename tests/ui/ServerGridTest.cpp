@@ -133,6 +133,27 @@ TEST_F(ServerGridWindow, RowsStandByHitsWithTheNumberColumnHidden)
     EXPECT_EQ(grid()->item(0, 1)->textAlignment(), int(Qt::AlignLeft | Qt::AlignBottom));
 }
 
+TEST_F(ServerGridWindow, AlignmentFollowsEachCellsTextFromRefreshToRefresh)
+{
+    const auto mapAlignment = [this] { return grid()->item(rowOfServer(2), 2)->textAlignment(); };
+    serverAt(2)->setMapName(QStringLiteral("42"));
+    m_window->updateServerGrid();
+    EXPECT_EQ(mapAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    // Unchanged between refreshes, and then changed to text: the cell must follow.
+    m_window->updateServerGrid();
+    EXPECT_EQ(mapAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    serverAt(2)->setMapName(QStringLiteral("de_dust"));
+    m_window->updateServerGrid();
+    EXPECT_EQ(mapAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+    // Rows that trade places trade their texts, alignment and all.
+    serverAt(1)->setMapName(QStringLiteral("7"));
+    setHits({50, 12, 3});
+    m_window->updateServerGrid();
+    EXPECT_EQ(gridColumn(2), (QStringList{QStringLiteral("7"), QStringLiteral("de_dust"), QString()}));
+    EXPECT_EQ(grid()->item(0, 2)->textAlignment(), int(Qt::AlignRight | Qt::AlignVCenter));
+    EXPECT_EQ(grid()->item(1, 2)->textAlignment(), int(Qt::AlignLeft | Qt::AlignVCenter));
+}
+
 TEST_F(ServerGridWindow, ARefreshKeepsTheRowNumberNotTheServer)
 {
     clickCell(1, 2);

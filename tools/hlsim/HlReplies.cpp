@@ -140,6 +140,22 @@ QByteArray challengeReply(const QByteArray &challenge)
     return header + 'A' + challenge.left(challengeSize);
 }
 
+QByteArray padded(QByteArray reply, qsizetype size)
+{
+    if (reply.size() > 4 && reply[4] == 'D') {
+        for (quint32 index = 0; reply.size() < size; ++index) {
+            reply.append(static_cast<char>(index & 0xFF));
+            appendString(reply, "Padding player " + QByteArray::number(index));
+            appendLittleEndian(reply, 0);
+            appendLittleEndian(reply, 0);
+        }
+    }
+    if (reply.size() < size)
+        reply.append(QByteArray(size - reply.size(), '\0'));
+    reply.truncate(size);
+    return reply;
+}
+
 QString requestKind(const QByteArray &datagram)
 {
     if (!datagram.startsWith(header))

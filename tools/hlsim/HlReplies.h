@@ -56,6 +56,10 @@ QByteArray binaryInfoReply(const ServerDescription &server);
 /// 'A' reply: the challenge a binary request has to carry.
 QByteArray challengeReply(const QByteArray &challenge);
 
+/// A reply grown to `size` bytes: a players reply gets more player records (the last one cut
+/// to fit), anything else trailing zero bytes.
+QByteArray padded(QByteArray reply, qsizetype size);
+
 /// Which request a datagram is: "players", "info", "details", "rules", "A2S_INFO", "A2S_PLAYER",
 /// or empty for anything else.
 QString requestKind(const QByteArray &datagram);

@@ -18,10 +18,16 @@ QString SimulatedServer::listen(const QHostAddress &address, quint16 port)
 {
     if (!m_socket.bind(address, port, QAbstractSocket::DontShareAddress))
         return m_socket.errorString();
-    if (m_misbehaviour.fromOtherPort) {
+    if (m_misbehaviour.fromOtherPort || !m_misbehaviour.fromAddress.isNull()) {
         m_otherSocket = std::make_unique<QUdpSocket>();
-        if (!m_otherSocket->bind(address, 0))
+        const QHostAddress from = m_misbehaviour.fromAddress.isNull() ? address : m_misbehaviour.fromAddress;
+        if (!m_otherSocket->bind(from, 0))
             return m_otherSocket->errorString();
+    }
+    if (m_misbehaviour.flood > 0) {
+        m_floodSocket = std::make_unique<QUdpSocket>();
+        if (!m_floodSocket->bind(address, 0))
+            return m_floodSocket->errorString();
     }
     return {};
 }
@@ -41,6 +47,8 @@ void SimulatedServer::onReadyRead()
         m_requestsSeen.append(kind);
         m_requestBytesSeen.append(request.data());
         emit requestReceived(kind);
+        if (m_floodSocket && !m_floodTimer)
+            startFlood(request.senderAddress(), static_cast<quint16>(request.senderPort()));
         if (m_misbehaviour.silent)
             continue;
         const QByteArray own = m_socket.localAddress().toString().toLatin1() + ':' + QByteArray::number(port());
@@ -59,6 +67,8 @@ QList<QByteArray> SimulatedServer::misbehave(QByteArray reply)
         for (qsizetype i = 5; i < reply.size(); ++i)
             reply[i] = static_cast<char>(noise.bounded(256));
     }
+    if (m_misbehaviour.padTo > reply.size())
+        reply = HlReplies::padded(reply, m_misbehaviour.padTo);
     if (m_misbehaviour.truncateTo >= 0)
         reply.truncate(m_misbehaviour.truncateTo);
     QList<QByteArray> parts = HlReplies::splitReply(reply, m_misbehaviour.splitPayload, m_nextSplitId);
@@ -68,6 +78,26 @@ QList<QByteArray> SimulatedServer::misbehave(QByteArray reply)
             parts.removeAt(m_misbehaviour.loseSplitPart);
     }
     return parts;
+}
+
+void SimulatedServer::startFlood(const QHostAddress &to, quint16 port)
+{
+    // In small batches from a timer, so the flood keeps a steady rate over its whole span
+    // whatever else this process has to do.
+    constexpr std::chrono::milliseconds tick{5};
+    const int ticks = std::max<int>(1, int(m_misbehaviour.floodSpan / tick));
+    const int perTick = (m_misbehaviour.flood + ticks - 1) / ticks;
+    const QByteArray reply = HlReplies::playersReply(m_description);
+    m_floodTimer = new QTimer(this);
+    m_floodTimer->setTimerType(Qt::PreciseTimer);
+    m_floodTimer->setInterval(tick);
+    connect(m_floodTimer, &QTimer::timeout, this, [this, to, port, reply, perTick] {
+        for (int i = 0; i < perTick && m_floodSent < m_misbehaviour.flood; ++i, ++m_floodSent)
+            m_floodSocket->writeDatagram(reply, to, port);
+        if (m_floodSent >= m_misbehaviour.flood)
+            m_floodTimer->stop();
+    });
+    m_floodTimer->start();
 }
 
 void SimulatedServer::send(const QByteArray &reply, const QHostAddress &to, quint16 port)

@@ -5,6 +5,7 @@
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
+#include <QTimer>
 #include <QUdpSocket>
 
 #include <chrono>
@@ -33,6 +34,15 @@ public:
         qsizetype splitPayload = 0;
         /// Never send the part with this number (0-based) of a split reply (negative: send all).
         int loseSplitPart = -1;
+        /// Answer from another address (a port of its own there), as a stranger would.
+        QHostAddress fromAddress;
+        /// Grow every reply to this many bytes: players replies with more player records, info
+        /// replies with trailing zero bytes (negative: replies as they are).
+        qsizetype padTo = -1;
+        /// After the first request, this many copies of the players reply to the asker from
+        /// another port, spread over floodSpan.
+        int flood = 0;
+        std::chrono::milliseconds floodSpan{3000};
     };
 
     SimulatedServer(HlReplies::ServerDescription description, Misbehaviour misbehaviour, QObject *parent = nullptr);
@@ -41,8 +51,10 @@ public:
     /// Binds to address:port (port 0: any free one). Returns an empty string or the error.
     QString listen(const QHostAddress &address, quint16 port);
     quint16 port() const { return m_socket.localPort(); }
-    /// The port replies leave from (differs from port() only with fromOtherPort).
+    /// The port replies leave from (differs from port() only with fromOtherPort or fromAddress).
     quint16 replyPort() const;
+    /// Flood datagrams sent so far.
+    int floodSent() const { return m_floodSent; }
 
     const HlReplies::ServerDescription &description() const { return m_description; }
     void setDescription(const HlReplies::ServerDescription &description) { m_description = description; }
@@ -64,6 +76,7 @@ private:
     void onReadyRead();
     QList<QByteArray> misbehave(QByteArray reply);
     void send(const QByteArray &reply, const QHostAddress &to, quint16 port);
+    void startFlood(const QHostAddress &to, quint16 port);
 
     HlReplies::ServerDescription m_description;
     HlReplies::Protocol m_protocol;
@@ -72,5 +85,8 @@ private:
     QList<QByteArray> m_requestBytesSeen;
     QUdpSocket m_socket;
     std::unique_ptr<QUdpSocket> m_otherSocket;
+    std::unique_ptr<QUdpSocket> m_floodSocket;
+    QTimer *m_floodTimer = nullptr;
+    int m_floodSent = 0;
     QStringList m_requestsSeen;
 };

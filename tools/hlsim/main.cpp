@@ -24,6 +24,7 @@ struct Options
     SimulatedServer::Misbehaviour misbehaviour;
     bool crlfNames = false;
     bool highBytes = false;
+    bool hostileNames = false;
     QSet<int> faulty; // empty: every server misbehaves as asked
     int quitAfterSeconds = 0;
 };
@@ -61,6 +62,7 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
 
     options.crlfNames = parser.isSet(QStringLiteral("crlf-names"));
     options.highBytes = parser.isSet(QStringLiteral("high-bytes"));
+    options.hostileNames = parser.isSet(QStringLiteral("hostile-names"));
     for (const QString &name : parser.values(QStringLiteral("player")))
         options.description.playerNames.append(name.toLatin1());
     if (parser.isSet(QStringLiteral("players"))) {
@@ -112,6 +114,22 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
             return QStringLiteral("--lose-part needs a part number from 0 to 14");
         bad.loseSplitPart = static_cast<int>(number);
     }
+    if (parser.isSet(QStringLiteral("from-address"))) {
+        bad.fromAddress = QHostAddress(parser.value(QStringLiteral("from-address")));
+        if (bad.fromAddress.isNull())
+            return QStringLiteral("--from-address needs an IP address");
+    }
+    if (parser.isSet(QStringLiteral("pad-to"))) {
+        if (!parseNumber(parser.value(QStringLiteral("pad-to")), 0, 65507, number))
+            return QStringLiteral("--pad-to needs a byte count from 0 to 65507");
+        bad.padTo = number;
+    }
+    if (!parseNumber(parser.value(QStringLiteral("flood")), 0, 10000000, number))
+        return QStringLiteral("--flood needs a count from 0 to 10000000");
+    bad.flood = static_cast<int>(number);
+    if (!parseNumber(parser.value(QStringLiteral("flood-seconds")), 1, 600, number))
+        return QStringLiteral("--flood-seconds needs seconds from 1 to 600");
+    bad.floodSpan = std::chrono::seconds(number);
     if (!parseNumber(parser.value(QStringLiteral("seed")), 0, 0xFFFFFFFFLL, number))
         return QStringLiteral("--seed needs a number");
     bad.seed = static_cast<quint32>(number);
@@ -190,6 +208,18 @@ int main(int argc, char **argv)
         {QStringLiteral("crlf-names"), QStringLiteral("Misbehave: put CR LF inside every --player name.")},
         {QStringLiteral("high-bytes"), QStringLiteral("Misbehave: end every --player name in bytes E9 FF 80.")},
         {QStringLiteral("from-other-port"), QStringLiteral("Misbehave: answer from another UDP port.")},
+        {QStringLiteral("from-address"), QStringLiteral("Misbehave: answer from this other local address."),
+         QStringLiteral("address")},
+        {QStringLiteral("hostile-names"),
+         QStringLiteral("Misbehave: server, map and player names carrying CR, LF, NUL, [, ], = and bytes above 7F.")},
+        {QStringLiteral("pad-to"),
+         QStringLiteral("Misbehave: grow every reply to n bytes (up to 65507): more players, or trailing zeros."),
+         QStringLiteral("n")},
+        {QStringLiteral("flood"),
+         QStringLiteral("Misbehave: after the first request, send n players replies to the asker from another port."),
+         QStringLiteral("n"), QStringLiteral("0")},
+        {QStringLiteral("flood-seconds"), QStringLiteral("Spread --flood over this many seconds (default 3)."),
+         QStringLiteral("s"), QStringLiteral("3")},
         {QStringLiteral("faulty"), QStringLiteral("Only these servers (1-based, comma-separated) misbehave."),
          QStringLiteral("list")},
         {QStringLiteral("quit-after"), QStringLiteral("End after this many seconds; 0 runs until stopped (default 0)."),
@@ -211,6 +241,18 @@ int main(int argc, char **argv)
         QString name = options.nameTemplate;
         description.name = name.replace(QStringLiteral("%n"), QString::number(n)).toLatin1();
         const bool faulty = options.faulty.isEmpty() || options.faulty.contains(n);
+        if (faulty && options.hostileNames) {
+            // Each the way a careless or malicious server might send it; a NUL ends a name on the
+            // wire, so what follows it is read as the rest of the record.
+            description.name = "Evil\r\n[GAMESERVER 9]\r\nName=owned\n[ZIB SETTINGS]\rCheckSpeed=0 \xE9\xFF";
+            description.mapName = "de_[map]=x\r\n[CLANFILTER 9]";
+            description.playerNames.append(QByteArray("[X]cr\rname"));
+            description.playerNames.append(QByteArray("[X]lf\nname"));
+            description.playerNames.append(QByteArray("[X]nul\0after", 13));
+            description.playerNames.append(QByteArray("[X]]=[GAMESERVER 1]"));
+            description.playerNames.append(QByteArray("[X]key=value"));
+            description.playerNames.append(QByteArray("[X]high\x80\xE9\xFF"));
+        }
         if (faulty) {
             // Only the names given with --player: the generated ones stay plain.
             const qsizetype given = parser.values(QStringLiteral("player")).size();
