@@ -5,6 +5,7 @@
 #include <QElapsedTimer>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 #include <QTimer>
 
@@ -178,20 +179,28 @@ TEST_F(HostileServersTest, AFloodLeavesTheWindowAnsweringAndEveryLegitimateReply
     int passesWhole = 0;
     QElapsedTimer floodTime;
     floodTime.start();
-    // While the flood runs: every pass must bring both replies of every legitimate server.
-    while (engine.datagramsRead() < floodSize && floodTime.elapsed() < 15000) {
+    static const QRegularExpression finished(QStringLiteral("flood-sent (\\d+) in (\\d+) ms"));
+    QRegularExpressionMatch floodDone;
+    // While the flood runs, and one pass after: every pass must bring both replies of every
+    // legitimate server, however many strangers' datagrams the socket holds.
+    for (bool last = false; !last && floodTime.elapsed() < 30000;) {
+        floodDone = finished.match(flooder.outputSoFar());
+        last = floodDone.hasMatch();
         folds.clear();
         engine.queryAllServers();
         ++passes;
-        const bool whole = QTest::qWaitFor(
-            [&] { return folds[2] == 2 && folds[3] == 2 && folds[4] == 2; }, 2000);
+        const bool whole = QTest::qWaitFor([&] { return folds[2] == 2 && folds[3] == 2 && folds[4] == 2; }, 3000);
         passesWhole += whole ? 1 : 0;
         EXPECT_EQ(folds[1], 0) << "the flood came from a port nobody listed";
         QTest::qWait(100);
     }
     pulse.stop();
 
-    EXPECT_GE(engine.datagramsRead(), quint64(floodSize) * 9 / 10);
+    ASSERT_TRUE(floodDone.hasMatch()) << "the flood never ended";
+    EXPECT_EQ(floodDone.captured(1).toInt(), floodSize);
+    EXPECT_LT(floodDone.captured(2).toInt(), 10000) << "not much of a flood";
+    // What the socket could not hold the system dropped; the rest was read, a batch at a time.
+    EXPECT_GE(engine.datagramsRead(), quint64(floodSize) / 4);
     EXPECT_GE(passes, 3);
     EXPECT_EQ(passesWhole, passes);
     EXPECT_LT(longestGap, 250) << "the UI thread went unanswered for " << longestGap << " ms";

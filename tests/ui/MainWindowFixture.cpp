@@ -50,6 +50,12 @@ quint16 HlsimProcess::waitReady()
     return 0;
 }
 
+QString HlsimProcess::outputSoFar()
+{
+    m_output += QString::fromLatin1(m_process.readAllStandardOutput());
+    return m_output;
+}
+
 void MainWindowFixture::SetUp()
 {
     SettingsFixture::SetUp();

@@ -67,8 +67,11 @@ public:
     quint16 waitReady();
     /// The ports of all its servers (after waitReady).
     const QList<quint16> &ports() const { return m_ports; }
+    /// What it has printed since it was ready, read without waiting.
+    QString outputSoFar();
 
 private:
     QProcess m_process;
     QList<quint16> m_ports;
+    QString m_output;
 };

@@ -94,9 +94,12 @@ void SimulatedServer::startFlood(const QHostAddress &to, quint16 port)
     connect(m_floodTimer, &QTimer::timeout, this, [this, to, port, reply, perTick] {
         for (int i = 0; i < perTick && m_floodSent < m_misbehaviour.flood; ++i, ++m_floodSent)
             m_floodSocket->writeDatagram(reply, to, port);
-        if (m_floodSent >= m_misbehaviour.flood)
+        if (m_floodSent >= m_misbehaviour.flood) {
             m_floodTimer->stop();
+            emit floodFinished(m_floodSent, m_floodClock.elapsed());
+        }
     });
+    m_floodClock.start();
     m_floodTimer->start();
 }
 

@@ -2,6 +2,7 @@
 
 #include "HlReplies.h"
 
+#include <QElapsedTimer>
 #include <QHostAddress>
 #include <QList>
 #include <QObject>
@@ -71,6 +72,8 @@ public:
 
 signals:
     void requestReceived(const QString &kind);
+    /// The whole flood has been sent, over this many milliseconds.
+    void floodFinished(int sent, qint64 milliseconds);
 
 private:
     void onReadyRead();
@@ -88,5 +91,6 @@ private:
     std::unique_ptr<QUdpSocket> m_floodSocket;
     QTimer *m_floodTimer = nullptr;
     int m_floodSent = 0;
+    QElapsedTimer m_floodClock;
     QStringList m_requestsSeen;
 };

@@ -275,6 +275,10 @@ int main(int argc, char **argv)
         if (server->replyPort() != server->port())
             out << " replies-from " << server->replyPort();
         out << "\n";
+        QObject::connect(server.get(), &SimulatedServer::floodFinished, &app, [&out, n](int sent, qint64 ms) {
+            out << "server " << n << " flood-sent " << sent << " in " << ms << " ms\n";
+            out.flush();
+        });
         servers.push_back(std::move(server));
     }
     out << "ready\n";
