@@ -280,7 +280,12 @@ int QueryEngine::readPending(int limit)
         const quint32 ipv4 = sender.toIPv4Address(&isIPv4);
         if (isIPv4)
             sender = QHostAddress(ipv4);
-        handleDatagram(datagram.data(), sender.toString(), datagram.senderPort());
+        const QString senderAddress = sender.toString();
+        // A stranger's datagram changes nothing; turned away before it is walked, a flood of them
+        // costs a look-up each instead of a parse.
+        if (mdlZibProcessing::findServerNumber(senderAddress, datagram.senderPort()) == 0)
+            continue;
+        handleDatagram(datagram.data(), senderAddress, datagram.senderPort());
     }
     if (read > 0 && m_inFlight > 0)
         m_windowTimer.start();
