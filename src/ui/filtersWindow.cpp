@@ -240,8 +240,13 @@ void filtersWindow::onAddFilterClicked()
     const QString tag = m_txtClanTag->text();
     const QString trigger = m_txtTriggerNumber->text();
     const auto triggerValue = Numeric::toInt16(trigger);
+    // A tag of blanks alone reads back from the file as an empty tag, which would count every
+    // player on every server; the end-of-list marker would end the list at reload and be
+    // overwritten by the next filter. Neither can be stored as typed, so neither is added.
+    const bool storable = std::any_of(tag.cbegin(), tag.cend(), [](QChar c) { return c != u' ' && c != u'\t'; })
+        && tag != endMarker;
 
-    if (!tag.isEmpty() && triggerValue) {
+    if (storable && triggerValue) {
         auto filter = std::make_shared<ClanFilter>();
         filter->setClanTag(tag);
         filter->setAlert(m_chkShowAlerts->isChecked());

@@ -178,7 +178,11 @@ TEST_F(FiltersWindowTest, AnIncompleteFilterShowsTheErrorAndKeepsTheEntries)
         QString trigger;
     };
     // An empty trigger cannot reach the add: leaving the box makes it "5". Only the tag can be missing.
-    const Case cases[] = {{QString(), QStringLiteral("3")}, {QString(), QString()}};
+    // A tag of blanks alone, or the file's end-of-list marker, could not be read back as typed.
+    const Case cases[] = {{QString(), QStringLiteral("3")},
+                          {QString(), QString()},
+                          {QStringLiteral("   "), QStringLiteral("3")},
+                          {QStringLiteral("BREAKVALUE"), QStringLiteral("3")}};
     open("[CLANFILTER 1]\r\nTag=[A]\r\nAlert=TRUE\r\nTrigger=1\r\n");
     const QByteArray before = fileBytes();
     for (const Case &c : cases) {
