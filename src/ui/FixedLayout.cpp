@@ -13,7 +13,7 @@ namespace FixedLayout {
 
 void place(QWidget *widget, int left, int top, int width, int height)
 {
-    QRect geometry = Twips::toPixels(left, top, width, height);
+    QRect geometry = Twips::toPixels(left, top, width, height, widget->screen());
     // The layouts were drawn for a font that most desktops lack; a caption set in a wider
     // stand-in may grow to the right rather than lose its last letters, as far as its parent allows.
     if (const auto *label = qobject_cast<const QLabel *>(widget)) {

@@ -6,10 +6,10 @@
 class QDialog;
 class QWidget;
 
-// Helpers for the small dialogs whose controls sit at fixed places given in twips.
+// Helpers for the windows whose controls sit at fixed places given in twips.
 namespace FixedLayout {
 
-/// Puts a widget at a place given in twips, relative to its parent.
+/// Puts a widget at a place given in twips, relative to its parent, on the widget's own screen.
 void place(QWidget *widget, int left, int top, int width, int height);
 
 /// A fixed-size dialog with a title bar but no close, minimise or maximise button; the size is

@@ -5,6 +5,7 @@
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
 #include "platform/Clock.h"
+#include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
 #include "ui/ServerGrid.h"
 #include "ui/ServerListEdits.h"
@@ -115,7 +116,7 @@ void mainZibWindow::buildControls()
 {
     // The controls were sized for 8.25-point text; the platform's own family at that size fits them.
     QFont controlFont = font();
-    controlFont.setPointSizeF(8.25);
+    controlFont.setPointSizeF(FixedLayout::standardPoints);
     setFont(controlFont);
 
     m_titleLabel = named(new QLabel(QStringLiteral("ZIB v0.0d"), this), "titleLabel");
@@ -124,31 +125,28 @@ void mainZibWindow::buildControls()
     titleFont.setPointSizeF(14.25);
     titleFont.setBold(true);
     m_titleLabel->setFont(titleFont);
-    place(m_titleLabel, 0, 0, 1695, 495);
+    FixedLayout::place(m_titleLabel, 0, 0, 1695, 495);
 
     m_txtResponse = named(new QPlainTextEdit(this), "txtResponse");
     m_txtResponse->setReadOnly(true);
-    place(m_txtResponse, 4560, 120, 2535, 4095);
+    FixedLayout::place(m_txtResponse, 4560, 120, 2535, 4095);
 
     m_btnOptions = named(new QPushButton(QStringLiteral("Options"), this), "btnOptions");
-    place(m_btnOptions, 120, 720, 1335, 375);
+    FixedLayout::place(m_btnOptions, 120, 720, 1335, 375);
 
     m_chkEnabled = named(new QCheckBox(QStringLiteral("Active"), this), "chkEnabled");
     QPalette red = m_chkEnabled->palette();
     red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     m_chkEnabled->setPalette(red);
-    place(m_chkEnabled, 1920, 120, 855, 255);
+    FixedLayout::place(m_chkEnabled, 1920, 120, 855, 255);
 
     m_btnViewServers = named(new QPushButton(showServersText, this), "btnViewServers");
-    place(m_btnViewServers, 3000, 720, 1335, 375);
+    FixedLayout::place(m_btnViewServers, 3000, 720, 1335, 375);
 
     m_fxgServers = named(new QTableWidget(1, ServerGrid::ColumnCount, this), "fxgServers");
     // Where the designed face is missing, a face with the same narrow metrics keeps the columns
     // inside the grid.
-    QFont gridFont;
-    gridFont.setFamilies({QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif"),
-                          QStringLiteral("Arial"), QStringLiteral("Nimbus Sans"), QStringLiteral("Liberation Sans")});
-    gridFont.setPointSizeF(8.25);
+    const QFont gridFont = FixedLayout::msSansSerif(FixedLayout::standardPoints);
     m_fxgServers->setFont(gridFont);
     m_fxgServers->horizontalHeader()->setFont(gridFont);
     m_fxgServers->verticalHeader()->hide();
@@ -171,21 +169,21 @@ void mainZibWindow::buildControls()
         m_fxgServers->setColumnWidth(column, metrics.horizontalAdvance(headings[column]) + margins);
     m_fxgServers->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);
     m_fxgServers->setCurrentCell(0, 0);
-    place(m_fxgServers, 120, 1320, 4215, 2295);
+    FixedLayout::place(m_fxgServers, 120, 1320, 4215, 2295);
 
     m_btnAddServer = named(new QPushButton(QStringLiteral("Add New Server"), this), "btnAddServer");
-    place(m_btnAddServer, 3000, 3840, 1335, 375);
+    FixedLayout::place(m_btnAddServer, 3000, 3840, 1335, 375);
 
     m_btnRemoveServer = named(new QPushButton(QStringLiteral("Remove Server"), this), "btnRemoveServer");
     m_btnRemoveServer->setEnabled(false);
-    place(m_btnRemoveServer, 1560, 3840, 1335, 375);
+    FixedLayout::place(m_btnRemoveServer, 1560, 3840, 1335, 375);
 
     m_btnFilters = named(new QPushButton(QStringLiteral("Change Filters"), this), "btnFilters");
-    place(m_btnFilters, 1560, 720, 1335, 375);
+    FixedLayout::place(m_btnFilters, 1560, 720, 1335, 375);
 
     m_image1 = named(new QLabel(this), "Image1");
     m_image1->setAlignment(Qt::AlignCenter);
-    place(m_image1, 3600, 0, 720, 720);
+    FixedLayout::place(m_image1, 3600, 0, 720, 720);
 
     m_titleLabel->setFocusPolicy(Qt::NoFocus);
     m_image1->setFocusPolicy(Qt::NoFocus);
@@ -193,11 +191,6 @@ void mainZibWindow::buildControls()
                                  m_fxgServers,   m_btnAddServer, m_btnRemoveServer, m_btnFilters};
     for (std::size_t i = 1; i < std::size(tabOrder); ++i)
         setTabOrder(tabOrder[i - 1], tabOrder[i]);
-}
-
-void mainZibWindow::place(QWidget *control, int left, int top, int width, int height)
-{
-    control->setGeometry(Twips::toPixels(left, top, width, height, screen()));
 }
 
 void mainZibWindow::startUp()

@@ -85,7 +85,6 @@ private slots:
 
 private:
     void buildControls();
-    void place(QWidget *control, int left, int top, int width, int height);
     void followWindowState();
     void goOnline();
     /// The server number the grid's current row carries, or 0 when it carries none.
