@@ -51,36 +51,52 @@ void writeSection(const QString &section, const SectionValues &values)
         ProfileFile::writeString(settingsPath, section, key, value);
 }
 
+qint16 numberOf(const GameServer &server)
+{
+    return server.serverNumber();
+}
+
+qint16 numberOf(const ClanFilter &filter)
+{
+    return filter.clanFilterNumber();
+}
+
+void renumber(GameServer &server, qint16 number)
+{
+    server.setServerNumber(number);
+}
+
+void renumber(ClanFilter &filter, qint16 number)
+{
+    filter.setClanFilterNumber(number);
+}
+
 // Removal keeps the numbers 1..n without a gap: the last record takes the removed one's number.
 // When the moved record cannot be written under its new number (no name, an address that does
 // not resolve right now), the values its old section held are carried over instead, so neither
 // the record nor the numbering is lost.
-template<typename List, typename Number, typename SetNumber, typename Save, typename Load>
-void removeAndRenumber(List &list, qint16 n, const QString &markerKey, const QStringList &keys, Number number,
-                       SetNumber setNumber, Save save, Load load)
+template<typename Record>
+void removeAndRenumber(QList<std::shared_ptr<Record>> &list, qint16 n, const QString &markerKey,
+                       const QStringList &keys, void (*load)())
 {
     if (n < 1 || n > list.size())
         return;
     list[n - 1]->deleteFromINI();
     list.removeAt(n - 1);
 
-    std::shared_ptr<typename List::value_type::element_type> moved;
+    std::shared_ptr<Record> moved;
     SectionValues carried;
     if (n != list.size() + 1) {
         moved = list.back();
-        const QString oldSection = std::remove_cvref_t<decltype(*moved)>::sectionName(number(*moved));
-        if (const auto values = readSection(oldSection, markerKey, keys))
+        if (const auto values = readSection(Record::sectionName(numberOf(*moved)), markerKey, keys))
             carried = *values;
         moved->deleteFromINI();
-        setNumber(*moved, n);
+        renumber(*moved, n);
     }
 
     for (const auto &record : std::as_const(list)) {
-        const bool written = save(*record);
-        if (!written && record == moved) {
-            const QString newSection = std::remove_cvref_t<decltype(*moved)>::sectionName(n);
-            writeSection(newSection, carried);
-        }
+        if (!record->saveToIni() && record == moved)
+            writeSection(Record::sectionName(n), carried);
     }
     load();
 }
@@ -157,22 +173,14 @@ void saveClanFilters()
 
 void removeGameServer(qint16 n)
 {
-    removeAndRenumber(
-        gameServers, n, QStringLiteral("Address"),
-        {QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Port")},
-        [](const GameServer &s) { return s.serverNumber(); },
-        [](GameServer &s, qint16 number) { s.setServerNumber(number); }, [](GameServer &s) { return s.saveToIni(); },
-        loadGameServers);
+    removeAndRenumber(gameServers, n, QStringLiteral("Address"),
+                      {QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Port")}, loadGameServers);
 }
 
 void removeClanFilter(qint16 n)
 {
-    removeAndRenumber(
-        clanFilters, n, QStringLiteral("Tag"),
-        {QStringLiteral("Tag"), QStringLiteral("Alert"), QStringLiteral("Trigger")},
-        [](const ClanFilter &f) { return f.clanFilterNumber(); },
-        [](ClanFilter &f, qint16 number) { f.setClanFilterNumber(number); },
-        [](ClanFilter &f) { return f.saveToIni(); }, loadClanFilters);
+    removeAndRenumber(clanFilters, n, QStringLiteral("Tag"),
+                      {QStringLiteral("Tag"), QStringLiteral("Alert"), QStringLiteral("Trigger")}, loadClanFilters);
 }
 
 qint16 findServerNumber(const QString &address, qint32 port)
