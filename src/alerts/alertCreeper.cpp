@@ -5,11 +5,9 @@
 #include "alerts/core/ClanMatching.h"
 
 #include <QCloseEvent>
-#include <QCoreApplication>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QPointer>
 #include <QTimer>
 
 #include <cmath>
@@ -41,8 +39,12 @@ void setTextColour(QLabel *label, const QColor &colour)
 
 } // namespace
 
+// The window manager is kept out of it: a managed window is placed, constrained, raised and
+// focused as the manager sees fit, and its moves are answered late. Left to ourselves, the window
+// stands exactly where it is put, and the flash tick keeps it in front.
 alertCreeper::alertCreeper(QWidget *parent)
-    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
+    : QFrame(parent, Qt::Tool | Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint | Qt::X11BypassWindowManagerHint
+                         | Qt::WindowDoesNotAcceptFocus)
 {
     setObjectName(QStringLiteral("alertCreeper"));
     setAttribute(Qt::WA_DeleteOnClose);
@@ -94,6 +96,7 @@ alertCreeper::alertCreeper(QWidget *parent)
     const double screenWidth = area.geometry.width() * area.twipsPerPixelX;
     const double screenHeight = area.geometry.height() * area.twipsPerPixelY;
     placeTwips(screenWidth - (15 * area.twipsPerPixelX + widthTwips()), screenHeight + heightTwips());
+    m_restLineTwips = float(screenHeight - (mdlZibProcessing::getTaskbarHeight() + heightTwips()));
 
     m_tmrAlertFlash = new QTimer(this);
     m_tmrAlertFlash->setObjectName(QStringLiteral("tmrAlertFlash"));
@@ -106,6 +109,14 @@ alertCreeper::alertCreeper(QWidget *parent)
     m_tmrCreepUp->setInterval(1);
     connect(m_tmrCreepUp, &QTimer::timeout, this, &alertCreeper::creepTick);
     m_tmrCreepUp->start();
+
+    // The moves of one creep tick, each after a turn of the event loop. A timer rather than a
+    // nested event loop: a dialog opened in the middle of a tick then holds nothing up.
+    m_tmrCreepMove = new QTimer(this);
+    m_tmrCreepMove->setObjectName(QStringLiteral("tmrCreepMove"));
+    m_tmrCreepMove->setSingleShot(true);
+    m_tmrCreepMove->setInterval(0);
+    connect(m_tmrCreepMove, &QTimer::timeout, this, &alertCreeper::creepMove);
 }
 
 alertCreeper::~alertCreeper() = default;
@@ -118,33 +129,26 @@ void alertCreeper::showAlert(qint16 serverNumber, qint16 clanFilterNumber)
     if (m_closed)
         return;
     show();
+    raise();
 }
 
 void alertCreeper::creepTick()
 {
-    // Skipped when a tick is already running further down the stack: its moves are not done yet.
-    if (m_closed || m_inCreepTick)
+    if (m_closed || m_movesLeft > 0)
         return;
-    m_inCreepTick = true;
-
-    const DesktopArea::Area area = DesktopArea::current();
-    const int taskbar = mdlZibProcessing::getTaskbarHeight();
-    const double screenHeight = area.geometry.height() * area.twipsPerPixelY;
-    const float target = float(screenHeight - (taskbar + heightTwips()));
-    if (target >= float(topTwips()))
+    if (m_restLineTwips >= float(m_topTwips))
         m_tmrCreepUp->stop();
+    m_movesLeft = movesPerTick;
+    creepMove();
+}
 
-    const QPointer<alertCreeper> self(this);
-    for (int move = 0; move < movesPerTick; ++move) {
-        placeTwips(leftTwips(), topTwips() - twipsPerMove);
-        QCoreApplication::processEvents();
-        // A click handled just now may have closed the window, or deleted it outright.
-        if (!self)
-            return;
-        if (m_closed)
-            break;
-    }
-    m_inCreepTick = false;
+void alertCreeper::creepMove()
+{
+    if (m_closed || m_movesLeft <= 0)
+        return;
+    placeTwips(m_leftTwips, m_topTwips - twipsPerMove);
+    if (--m_movesLeft > 0)
+        m_tmrCreepMove->start();
 }
 
 void alertCreeper::flashTick()
@@ -156,27 +160,15 @@ void alertCreeper::flashTick()
         m_flashState = 0;
         setTextColour(m_lblAlert, flashBlack);
     }
+    // Nobody else restacks a window the window manager does not manage; a window raised over
+    // the pop-up would hide it for good.
+    if (isVisible())
+        raise();
 }
 
 bool alertCreeper::isRising() const
 {
-    return !m_closed && m_tmrCreepUp->isActive();
-}
-
-double alertCreeper::leftTwips() const
-{
-    if (pos() == m_placedAt)
-        return m_leftTwips;
-    const DesktopArea::Area area = DesktopArea::current();
-    return (x() - area.geometry.x()) * area.twipsPerPixelX;
-}
-
-double alertCreeper::topTwips() const
-{
-    if (pos() == m_placedAt)
-        return m_topTwips;
-    const DesktopArea::Area area = DesktopArea::current();
-    return (y() - area.geometry.y()) * area.twipsPerPixelY;
+    return !m_closed && (m_tmrCreepUp->isActive() || m_movesLeft > 0);
 }
 
 double alertCreeper::widthTwips() const
@@ -198,7 +190,6 @@ void alertCreeper::placeTwips(double left, double top)
     m_topTwips = top;
     move(area.geometry.x() + toPixels(left, area.twipsPerPixelX),
          area.geometry.y() + toPixels(top, area.twipsPerPixelY));
-    m_placedAt = pos();
 }
 
 void alertCreeper::mousePressEvent(QMouseEvent *event)
@@ -219,7 +210,9 @@ void alertCreeper::mouseReleaseEvent(QMouseEvent *event)
 void alertCreeper::closeEvent(QCloseEvent *event)
 {
     m_closed = true;
+    m_movesLeft = 0;
     m_tmrCreepUp->stop();
+    m_tmrCreepMove->stop();
     m_tmrAlertFlash->stop();
     QFrame::closeEvent(event);
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QFrame>
-#include <QPoint>
 
 class QLabel;
 class QTimer;
@@ -19,7 +18,8 @@ public:
     static constexpr int clientWidthTwips = 2280;
     static constexpr int clientHeightTwips = 3360;
     static constexpr int borderPixels = 1;
-    /// Each creep tick makes this many moves of this many twips, with the event loop run after each.
+    /// Each creep tick makes this many moves of this many twips, with a turn of the event loop
+    /// between one move and the next.
     static constexpr int movesPerTick = 5;
     static constexpr int twipsPerMove = 20;
 
@@ -31,19 +31,21 @@ public:
     /// its place, its rise and its flashing.
     void showAlert(qint16 serverNumber, qint16 clanFilterNumber);
 
-    /// One step of the rise: five moves up, and the end of the rise once the top has reached the
-    /// line above the taskbar.
+    /// One step of the rise: five moves up, the first at once and the others each after a turn of
+    /// the event loop, and the end of the rise once the top has reached the line above the
+    /// taskbar. Does nothing while the moves of the previous step are still going on.
     void creepTick();
-    /// Switches "ALERT" between black and red.
+    /// Switches "ALERT" between black and red, and brings the window back to the front.
     void flashTick();
 
     bool isClosed() const { return m_closed; }
     bool isRising() const;
     int flashState() const { return m_flashState; }
 
-    /// The window's outer rectangle in twips, measured from the screen's top-left corner.
-    double leftTwips() const;
-    double topTwips() const;
+    /// Where the window stands by its own reckoning, in twips from the screen's top-left corner:
+    /// where it was last put, whatever the window system reports back.
+    double leftTwips() const { return m_leftTwips; }
+    double topTwips() const { return m_topTwips; }
     double widthTwips() const;
     double heightTwips() const;
 
@@ -53,6 +55,7 @@ protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
+    void creepMove();
     void placeTwips(double left, double top);
 
     QLabel *m_picAlertPicture = nullptr;
@@ -60,16 +63,20 @@ private:
     QLabel *m_lblAlert = nullptr;
     QTimer *m_tmrAlertFlash = nullptr;
     QTimer *m_tmrCreepUp = nullptr;
+    QTimer *m_tmrCreepMove = nullptr;
 
     int m_flashState = 1;
     bool m_closed = false;
-    bool m_inCreepTick = false;
     bool m_pressed = false;
+    int m_movesLeft = 0;
 
-    // The window keeps its place in twips; the screen only takes whole pixels. As long as the
-    // window stands where we put it, moves go on from the exact twips, so a 20-twip move is
-    // never lost to rounding.
+    // The window keeps its own place in twips and every move goes on from there. Under a window
+    // manager a move is answered later, so the position read back from the window can be one or
+    // more moves behind, and moves made from it would fight each other. The screen only takes
+    // whole pixels; the twips keep a 20-twip move from being lost to rounding.
     double m_leftTwips = 0.0;
     double m_topTwips = 0.0;
-    QPoint m_placedAt;
+    // The top at which the bottom edge meets the top of a panel at the bottom of the screen,
+    // taken once when the window is made.
+    float m_restLineTwips = 0.0f;
 };

@@ -5,12 +5,18 @@
 #include "alerts/Taskbar.h"
 #include "alerts/alertCreeper.h"
 
+#include <QApplication>
+#include <QDialog>
 #include <QElapsedTimer>
+#include <QInputDialog>
+#include <QMessageBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 namespace state = mdlZibProcessing;
 
@@ -43,6 +49,32 @@ public:
     }
     bool closed = false;
     int eventsAfterClose = 0;
+};
+
+// Runs an action when the watched window moves: once, or on every move.
+class MoveHook final : public QObject
+{
+public:
+    MoveHook(QWidget *window, std::function<void()> action, bool once = true)
+        : m_action(std::move(action))
+        , m_once(once)
+    {
+        window->installEventFilter(this);
+    }
+    bool eventFilter(QObject *watched, QEvent *event) override
+    {
+        if (event->type() == QEvent::Move && m_action) {
+            auto action = m_action;
+            if (m_once)
+                m_action = nullptr;
+            action();
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    std::function<void()> m_action;
+    bool m_once;
 };
 
 // A 1024 x 768 screen at 96 dpi with a 40-pixel taskbar at the bottom.
@@ -83,6 +115,12 @@ protected:
     {
         m_controller->showAlert(1, 1);
         return m_controller->popup();
+    }
+
+    // Only the test's own calls of creepTick step the rise.
+    static void holdTicks(alertCreeper *popup)
+    {
+        popup->findChild<QTimer *>(QStringLiteral("tmrCreepUp"))->stop();
     }
 
     static bool waitForRest(alertCreeper *popup)
@@ -194,6 +232,9 @@ TEST_F(AlertCreeperTest, ShowsDetailsAndLayout)
     EXPECT_EQ(details(popup).split(u'\n'), (QStringList{QStringLiteral("Alpha"), QString(), QStringLiteral("a[X]"), QStringLiteral("[X]c")}));
     EXPECT_TRUE(popup->windowFlags().testFlag(Qt::WindowStaysOnTopHint));
     EXPECT_TRUE(popup->windowFlags().testFlag(Qt::FramelessWindowHint));
+    // Kept from the window manager, which would place it, answer its moves late and give it the keys.
+    EXPECT_TRUE(popup->windowFlags().testFlag(Qt::X11BypassWindowManagerHint));
+    EXPECT_TRUE(popup->windowFlags().testFlag(Qt::WindowDoesNotAcceptFocus));
     EXPECT_EQ(m_plays, 1);
 
     const auto *text = popup->findChild<QLabel *>(QStringLiteral("txtAlertDetails"));
@@ -273,23 +314,23 @@ TEST_F(AlertCreeperTest, OneClickAnywhereClosesAndTheNextAlertStartsBelow)
 
 TEST_F(AlertCreeperTest, ClickDuringACreepStepStopsTheRise)
 {
-    // Whether the event loop inside the step also deletes the closed window depends on the
-    // platform; both ways must hold.
+    // Whether the closed window goes at once or lingers until the event loop deletes it, the
+    // rest of the step must leave it alone.
     for (const bool deleteOnClose : {true, false}) {
         SCOPED_TRACE(deleteOnClose ? "deleted at once" : "kept until later");
         QPointer<alertCreeper> popup = raise();
         ASSERT_TRUE(popup);
         popup->setAttribute(Qt::WA_DeleteOnClose, deleteOnClose);
+        holdTicks(popup);
         AfterCloseWatcher watcher;
         popup->installEventFilter(&watcher);
         const double before = popup->topTwips();
 
-        // Queued now, so it runs inside the step's first turn of the event loop.
-        QTimer::singleShot(0, popup, [popup] {
-            auto *picture = popup->findChild<QWidget *>(QStringLiteral("picAlertPicture"));
-            QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 5));
-        });
+        // The step's first move is made at once; the click comes before the second.
         popup->creepTick();
+        auto *picture = popup->findChild<QWidget *>(QStringLiteral("picAlertPicture"));
+        QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 5));
+        QTest::qWait(20);
 
         EXPECT_TRUE(watcher.closed);
         EXPECT_EQ(m_controller->popup(), nullptr);
@@ -298,10 +339,10 @@ TEST_F(AlertCreeperTest, ClickDuringACreepStepStopsTheRise)
             EXPECT_FALSE(popup->isVisible());
             EXPECT_DOUBLE_EQ(popup->topTwips(), before - alertCreeper::twipsPerMove) << "no move after the click";
             popup->creepTick();
+            QTest::qWait(20);
             EXPECT_DOUBLE_EQ(popup->topTwips(), before - alertCreeper::twipsPerMove);
             EXPECT_FALSE(popup->isVisible());
         }
-        QTest::qWait(20);
         EXPECT_EQ(watcher.eventsAfterClose, 0);
         delete popup.data();
     }
@@ -311,19 +352,101 @@ TEST_F(AlertCreeperTest, MatchingPassDuringACreepStepRefillsTheRisingWindow)
 {
     alertCreeper *popup = raise();
     ASSERT_NE(popup, nullptr);
+    holdTicks(popup);
     const double before = popup->topTwips();
     m_server->setPlayerNames(QStringList{QStringLiteral("[X]late")});
 
+    // Queued now, so the pass runs between the step's moves.
     QTimer::singleShot(0, m_controller.get(), [this] { m_controller->checkClanFilters(); });
     popup->creepTick();
+    QTest::qWait(30);
 
     EXPECT_EQ(m_controller->popup(), popup);
     EXPECT_EQ(details(popup), QStringLiteral("Alpha\n\n[X]late"));
     EXPECT_DOUBLE_EQ(popup->topTwips(), before - alertCreeper::movesPerTick * alertCreeper::twipsPerMove)
         << "the rise goes on where it was, neither restarted nor doubled";
     EXPECT_TRUE(popup->isVisible());
-    EXPECT_TRUE(popup->isRising());
     EXPECT_EQ(m_plays, 2);
+
+    popup->findChild<QTimer *>(QStringLiteral("tmrCreepUp"))->start();
+    EXPECT_TRUE(waitForRest(popup)) << "and it still comes to rest";
+}
+
+TEST_F(AlertCreeperTest, RiseGoesOnWhileAModalDialogIsOpen)
+{
+    // Options, Change Filters, Add New Server and the message boxes all run their own event loop
+    // until they close. The user opens one in the middle of the rise, here as the pop-up moves.
+    const std::function<void()> dialogs[] = {
+        [] { QDialog().exec(); },
+        [] { QMessageBox::information(nullptr, QStringLiteral("Zib"), QStringLiteral("Server added.")); },
+        [] { QInputDialog::getText(nullptr, QStringLiteral("Zib"), QStringLiteral("Server address:")); },
+    };
+    int which = 0;
+    for (const auto &openDialog : dialogs) {
+        SCOPED_TRACE(which++);
+        QPointer<alertCreeper> popup = raise();
+        ASSERT_TRUE(popup);
+        QWidget *dialogSeen = nullptr;
+        bool restedWhileOpen = false;
+        QTimer watch;
+        QObject::connect(&watch, &QTimer::timeout, popup, [&] {
+            QWidget *modal = QApplication::activeModalWidget();
+            if (!modal)
+                return;
+            dialogSeen = modal;
+            if (!popup->isRising()) {
+                restedWhileOpen = true;
+                modal->close();
+            }
+        });
+        MoveHook firstMove(popup, [&] {
+            QTimer::singleShot(0, popup, [&] {
+                watch.start(5);
+                openDialog();
+            });
+        });
+        // However it ends, the dialog goes after five seconds.
+        QTimer::singleShot(5000, popup, [] {
+            if (QWidget *modal = QApplication::activeModalWidget())
+                modal->close();
+        });
+        ASSERT_TRUE(QTest::qWaitFor([&] { return dialogSeen && !QApplication::activeModalWidget(); }, 8000));
+        watch.stop();
+        EXPECT_TRUE(restedWhileOpen) << "the pop-up stood still until the dialog closed";
+        EXPECT_FALSE(popup->isRising());
+        const int gap = 728 - (popup->geometry().bottom() + 1);
+        EXPECT_TRUE(gap >= 100 / 15 && gap <= 200 / 15 + 1) << "it rests just above the taskbar, not " << gap;
+        m_controller->closePopup();
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+}
+
+TEST_F(AlertCreeperTest, MovesGoOnFromItsOwnPlaceWhateverTheWindowSystemReportsBack)
+{
+    // Under a window manager a move is answered late, and the manager may place the window
+    // itself: what the window reports can be a few moves behind, or somewhere else entirely.
+    QPointer<alertCreeper> undisturbed = raise();
+    ASSERT_TRUE(undisturbed);
+    ASSERT_TRUE(waitForRest(undisturbed));
+    const QPoint rest = undisturbed->pos();
+    m_controller->closePopup();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+
+    QPointer<alertCreeper> popup = raise();
+    ASSERT_TRUE(popup);
+    int moves = 0;
+    MoveHook everyMove(popup, [&] {
+        // Every seventh move is answered with a stale or foreign place.
+        if (++moves % 7 == 0)
+            QTimer::singleShot(0, popup, [popup, moves] {
+                if (popup && popup->isRising())
+                    popup->move(popup->x() - (moves % 2 ? 300 : 0), popup->y() + 30);
+            });
+    }, false);
+    ASSERT_TRUE(waitForRest(popup));
+    QTest::qWait(20);
+    EXPECT_GT(moves, 50);
+    EXPECT_EQ(popup->pos(), rest) << "rests where it rests undisturbed";
 }
 
 TEST_F(AlertCreeperTest, SoundWithoutAudioDeviceDoesNotHoldUpTheAlert)
