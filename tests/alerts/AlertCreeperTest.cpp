@@ -8,6 +8,7 @@
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QEventLoop>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QEvent>
@@ -123,9 +124,30 @@ protected:
         popup->findChild<QTimer *>(QStringLiteral("tmrCreepUp"))->stop();
     }
 
+    // The rise steps on timers as the program's own event loop runs them; QTest::qWait sleeps
+    // between its turns and would stretch a rise of a fraction of a second to seconds.
+    static bool runUntil(const std::function<bool()> &done, int timeoutMs)
+    {
+        QEventLoop loop;
+        QTimer poll;
+        QObject::connect(&poll, &QTimer::timeout, &loop, [&] {
+            if (done())
+                loop.quit();
+        });
+        poll.start(1);
+        QTimer::singleShot(timeoutMs, &loop, &QEventLoop::quit);
+        loop.exec();
+        return done();
+    }
+
+    static void runFor(int ms)
+    {
+        runUntil([] { return false; }, ms);
+    }
+
     static bool waitForRest(alertCreeper *popup)
     {
-        return QTest::qWaitFor([popup] { return !popup->isRising(); }, 10000);
+        return runUntil([popup] { return !popup->isRising(); }, 10000);
     }
 
     static QString details(alertCreeper *popup)
@@ -330,7 +352,7 @@ TEST_F(AlertCreeperTest, ClickDuringACreepStepStopsTheRise)
         popup->creepTick();
         auto *picture = popup->findChild<QWidget *>(QStringLiteral("picAlertPicture"));
         QTest::mouseClick(picture, Qt::LeftButton, {}, QPoint(5, 5));
-        QTest::qWait(20);
+        runFor(20);
 
         EXPECT_TRUE(watcher.closed);
         EXPECT_EQ(m_controller->popup(), nullptr);
@@ -339,7 +361,7 @@ TEST_F(AlertCreeperTest, ClickDuringACreepStepStopsTheRise)
             EXPECT_FALSE(popup->isVisible());
             EXPECT_DOUBLE_EQ(popup->topTwips(), before - alertCreeper::twipsPerMove) << "no move after the click";
             popup->creepTick();
-            QTest::qWait(20);
+            runFor(20);
             EXPECT_DOUBLE_EQ(popup->topTwips(), before - alertCreeper::twipsPerMove);
             EXPECT_FALSE(popup->isVisible());
         }
@@ -359,7 +381,7 @@ TEST_F(AlertCreeperTest, MatchingPassDuringACreepStepRefillsTheRisingWindow)
     // Queued now, so the pass runs between the step's moves.
     QTimer::singleShot(0, m_controller.get(), [this] { m_controller->checkClanFilters(); });
     popup->creepTick();
-    QTest::qWait(30);
+    runFor(30);
 
     EXPECT_EQ(m_controller->popup(), popup);
     EXPECT_EQ(details(popup), QStringLiteral("Alpha\n\n[X]late"));
@@ -444,7 +466,7 @@ TEST_F(AlertCreeperTest, MovesGoOnFromItsOwnPlaceWhateverTheWindowSystemReportsB
             });
     }, false);
     ASSERT_TRUE(waitForRest(popup));
-    QTest::qWait(20);
+    runFor(20);
     EXPECT_GT(moves, 50);
     EXPECT_EQ(popup->pos(), rest) << "rests where it rests undisturbed";
 }
