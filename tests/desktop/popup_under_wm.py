@@ -47,7 +47,7 @@ def need(program):
 class Desktop:
     """Xvfb, the window manager and the panel, stopped in reverse order on exit."""
 
-    def __init__(self, wm):
+    def __init__(self):
         self.procs = []
         self.home = tempfile.mkdtemp(prefix="zib-desktop-")
         read_fd, write_fd = os.pipe()
@@ -71,6 +71,9 @@ class Desktop:
         self.env.pop("SESSION_MANAGER", None)
         self.d = xdisplay.Display(self.name)
         self.root = self.d.screen().root
+
+    def start_session(self, wm):
+        """The window manager, then the panel; returns once the panel's strip is kept."""
         if wm == "openbox":
             self.start(["openbox", "--sm-disable"], env=self.env)
         elif wm == "fluxbox":
@@ -78,6 +81,9 @@ class Desktop:
         if wm != "none":
             self.wait_for(lambda: self.root_property("_NET_SUPPORTING_WM_CHECK") is not None, 10,
                           f"{wm} did not take the screen")
+            # The manager announces itself before it is done setting up; a panel mapped in that
+            # moment can stay unmapped for good.
+            time.sleep(0.5)
         self.start(["trayer", "--edge", "bottom", "--align", "right", "--widthtype", "percent",
                     "--width", "100", "--height", str(PANEL_HEIGHT), "--SetDockType", "true",
                     "--SetPartialStrut", "true"], env=self.env)
@@ -88,8 +94,20 @@ class Desktop:
                           "the window manager did not keep the panel's strip")
 
     def start(self, argv, **kw):
-        self.procs.append(subprocess.Popen(argv, stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL, **kw))
+        log = open(os.path.join(self.home, os.path.basename(argv[0]) + ".log"), "wb")
+        self.procs.append(subprocess.Popen(argv, stdout=log, stderr=subprocess.STDOUT, **kw))
         return self.procs[-1]
+
+    def logs(self):
+        """What the programs said, for a failure's report."""
+        text = []
+        for name in sorted(os.listdir(self.home)):
+            if name.endswith(".log"):
+                with open(os.path.join(self.home, name), errors="replace") as f:
+                    said = f.read().strip()
+                if said:
+                    text.append(f"--- {name}\n{said[-2000:]}")
+        return "\n".join(text)
 
     def close(self):
         for p in reversed(self.procs):
@@ -152,6 +170,37 @@ class Desktop:
         except xerror.XError:
             return None
 
+    def watch_for(self, accept, seconds, what):
+        """The first window accept() takes, looked for among the root's children and, for the
+        frames a window manager puts round its windows, theirs: quick enough to see a window
+        from the moment it is made."""
+        known = set()
+        end = time.monotonic() + seconds
+        while time.monotonic() < end:
+            try:
+                tops = self.root.query_tree().children
+            except xerror.XError:
+                tops = []
+            for top in tops:
+                if top.id in known:
+                    continue
+                if self.wm_class(top):
+                    known.add(top.id)
+                    candidates = [top]
+                else:
+                    try:
+                        candidates = top.query_tree().children
+                    except xerror.XError:
+                        candidates = []
+                for w in candidates:
+                    try:
+                        if accept(w):
+                            return w
+                    except xerror.XError:
+                        pass
+            time.sleep(0.002)
+        raise Failed(what)
+
     def top_level(self, window):
         """The root's child holding the window: its frame when a window manager reparented it."""
         while True:
@@ -177,7 +226,7 @@ def sample_rise(desk, popup, seconds):
                 samples.append((now, at))
             elif now - samples[-1][0] > 0.5 and at[1] < SCREEN_H:
                 break
-        time.sleep(0.005)
+        time.sleep(0.001)
     return samples
 
 
@@ -189,96 +238,108 @@ def cpu_seconds(pid):
 
 def run(args):
     problems = []
-    desk = Desktop(args.wm)
+    desk = Desktop()
     try:
-        d = desk.d
-        # An ordinary window the user works in: it has the keyboard when the alert comes.
-        work = desk.root.create_window(100, 100, 500, 400, 0, X.CopyFromParent, X.InputOutput,
-                                       X.CopyFromParent, background_pixel=desk.d.screen().white_pixel,
-                                       event_mask=X.StructureNotifyMask)
-        work.set_wm_class("zibdesk", "ZibDesk")
-        work.set_wm_name("work")
-        work.map()
-        d.sync()
-        desk.wait_for(lambda: desk.placed(work), 5, "the work window did not appear")
-        time.sleep(0.2)
-        work.set_input_focus(X.RevertToParent, X.CurrentTime)
-        d.sync()
-
-        wm_pid = desk.procs[1].pid if args.wm != "none" else None
-        wm_cpu = cpu_seconds(wm_pid) if wm_pid else 0.0
-        demo = desk.start([args.demo], env=desk.env)
-        popup = desk.wait_for(
-            lambda: desk.find(lambda w: os.path.basename(args.demo) in desk.wm_class(w)
-                              and (desk.placed(w) or (0, 0, 0, 0))[2:] == POPUP_SIZE), 10,
-            "the pop-up did not appear")
-        samples = sample_rise(desk, popup, 8.0)
-        wm_used = cpu_seconds(wm_pid) - wm_cpu if wm_pid else 0.0
-
-        ys = [at[1] for _, at in samples]
-        xs = {at[0] for _, at in samples}
-        downs = [(a, b) for a, b in zip(ys, ys[1:]) if b > a]
-        rested_after = samples[-1][0] - samples[0][0] if samples else float("inf")
-        print(f"{args.wm}: {len(samples)} positions, top {ys[0] if ys else '?'} -> {ys[-1] if ys else '?'}, "
-              f"{len(downs)} moves down, came to rest after {rested_after:.2f} s, "
-              f"window manager used {wm_used:.2f} s of CPU")
-        if downs:
-            problems.append(f"it moved down {len(downs)} times, e.g. {downs[:3]}")
-        if len(xs) != 1:
-            problems.append(f"it moved sideways: left edges {sorted(xs)}")
-        if rested_after > REST_WITHIN:
-            problems.append(f"it came to rest after {rested_after:.2f} s, not within {REST_WITHIN} s")
-        if ys and ys[0] < SCREEN_H - POPUP_SIZE[1]:
-            problems.append(f"it was first seen at top {ys[0]}, not rising from the bottom edge")
-
-        x, y, w, h = samples[-1][1] if samples else (0, 0, 0, 0)
-        # Without a window manager nobody keeps the panel's strip, and the pop-up rests above the
-        # screen's bottom edge instead.
-        rest_line = desk.workarea_bottom()
-        gap = rest_line - (y + h)
-        print(f"{args.wm}: rests at {w}x{h}+{x}+{y}; the free area ends at {rest_line}, gap {gap} px, "
-              f"{SCREEN_W - (x + w)} px from the right edge")
-        if not REST_GAP[0] <= gap <= REST_GAP[1]:
-            problems.append(f"it rests {gap} px above the free area's bottom edge, not {REST_GAP[0]} to {REST_GAP[1]}")
-        if SCREEN_W - (x + w) != 15:
-            problems.append(f"its right edge is {SCREEN_W - (x + w)} px in from the screen's, not 15")
-
-        focus = d.get_input_focus().focus
-        if not (focus == work or getattr(focus, "id", None) == work.id):
-            problems.append("it took the keyboard focus from the window the user works in")
-
-        if args.screenshot:
-            subprocess.run(["import", "-window", "root", args.screenshot], env=desk.env, check=False)
-
-        # The user brings a window to the front over the pop-up's corner.
-        work.configure(x=SCREEN_W - 600, y=SCREEN_H - 500, width=590, height=450)
-        d.sync()
-        time.sleep(0.2)
-        work.configure(stack_mode=X.Above)
-        work.set_input_focus(X.RevertToParent, X.CurrentTime)
-        d.sync()
-        time.sleep(1.2)
-        order = desk.stacking()
-        popup_frame, work_frame = desk.top_level(popup).id, desk.top_level(work).id
-        if order.index(popup_frame) < order.index(work_frame):
-            problems.append("a window raised over it stays in front of it")
-
-        # One click anywhere on it closes it.
-        cx, cy = x + w // 2, y + h // 3
-        xtest.fake_input(d, X.MotionNotify, x=cx, y=cy)
-        xtest.fake_input(d, X.ButtonPress, 1)
-        xtest.fake_input(d, X.ButtonRelease, 1)
-        d.sync()
-        clicked = time.monotonic()
-        while desk.placed(popup) and time.monotonic() - clicked < 3.0:
-            time.sleep(0.01)
-        if desk.placed(popup):
-            problems.append("one click did not close it within 3 s")
-        else:
-            print(f"{args.wm}: closed {time.monotonic() - clicked:.2f} s after one click")
-        demo.terminate()
+        desk.start_session(args.wm)
+        return check(args, desk, problems)
+    except Failed as e:
+        problems.append(str(e))
+        return problems
     finally:
+        if problems:
+            print(desk.logs())
         desk.close()
+
+
+def check(args, desk, problems):
+    d = desk.d
+    # An ordinary window the user works in: it has the keyboard when the alert comes.
+    work = desk.root.create_window(100, 100, 500, 400, 0, X.CopyFromParent, X.InputOutput,
+                                   X.CopyFromParent, background_pixel=desk.d.screen().white_pixel,
+                                   event_mask=X.StructureNotifyMask)
+    work.set_wm_class("zibdesk", "ZibDesk")
+    work.set_wm_name("work")
+    work.map()
+    d.sync()
+    desk.wait_for(lambda: desk.placed(work), 5, "the work window did not appear")
+    time.sleep(0.2)
+    work.set_input_focus(X.RevertToParent, X.CurrentTime)
+    d.sync()
+
+    wm_pid = desk.procs[1].pid if args.wm != "none" else None
+    wm_cpu = cpu_seconds(wm_pid) if wm_pid else 0.0
+    demo = desk.start([args.demo], env=desk.env)
+    def is_popup(w):
+        if os.path.basename(args.demo) not in desk.wm_class(w):
+            return False
+        g = w.get_geometry()
+        return (g.width + 2 * g.border_width, g.height + 2 * g.border_width) == POPUP_SIZE
+    popup = desk.watch_for(is_popup, 10, "the pop-up did not appear")
+    samples = sample_rise(desk, popup, 8.0)
+    wm_used = cpu_seconds(wm_pid) - wm_cpu if wm_pid else 0.0
+
+    ys = [at[1] for _, at in samples]
+    xs = {at[0] for _, at in samples}
+    downs = [(a, b) for a, b in zip(ys, ys[1:]) if b > a]
+    rested_after = samples[-1][0] - samples[0][0] if samples else float("inf")
+    print(f"{args.wm}: {len(samples)} positions, top {ys[0] if ys else '?'} -> {ys[-1] if ys else '?'}, "
+          f"{len(downs)} moves down, came to rest after {rested_after:.2f} s, "
+          f"window manager used {wm_used:.2f} s of CPU")
+    if downs:
+        problems.append(f"it moved down {len(downs)} times, e.g. {downs[:3]}")
+    if len(xs) != 1:
+        problems.append(f"it moved sideways: left edges {sorted(xs)}")
+    if rested_after > REST_WITHIN:
+        problems.append(f"it came to rest after {rested_after:.2f} s, not within {REST_WITHIN} s")
+    if ys and ys[0] < SCREEN_H - POPUP_SIZE[1]:
+        problems.append(f"it was first seen at top {ys[0]}, not rising from the bottom edge")
+
+    x, y, w, h = samples[-1][1] if samples else (0, 0, 0, 0)
+    # Without a window manager nobody keeps the panel's strip, and the pop-up rests above the
+    # screen's bottom edge instead.
+    rest_line = desk.workarea_bottom()
+    gap = rest_line - (y + h)
+    print(f"{args.wm}: rests at {w}x{h}+{x}+{y}; the free area ends at {rest_line}, gap {gap} px, "
+          f"{SCREEN_W - (x + w)} px from the right edge")
+    if not REST_GAP[0] <= gap <= REST_GAP[1]:
+        problems.append(f"it rests {gap} px above the free area's bottom edge, not {REST_GAP[0]} to {REST_GAP[1]}")
+    if SCREEN_W - (x + w) != 15:
+        problems.append(f"its right edge is {SCREEN_W - (x + w)} px in from the screen's, not 15")
+
+    focus = d.get_input_focus().focus
+    if not (focus == work or getattr(focus, "id", None) == work.id):
+        problems.append("it took the keyboard focus from the window the user works in")
+
+    if args.screenshot:
+        subprocess.run(["import", "-window", "root", args.screenshot], env=desk.env, check=False)
+
+    # The user brings a window to the front over the pop-up's corner.
+    work.configure(x=SCREEN_W - 600, y=SCREEN_H - 500, width=590, height=450)
+    d.sync()
+    time.sleep(0.2)
+    work.configure(stack_mode=X.Above)
+    work.set_input_focus(X.RevertToParent, X.CurrentTime)
+    d.sync()
+    time.sleep(1.2)
+    order = desk.stacking()
+    popup_frame, work_frame = desk.top_level(popup).id, desk.top_level(work).id
+    if order.index(popup_frame) < order.index(work_frame):
+        problems.append("a window raised over it stays in front of it")
+
+    # One click anywhere on it closes it.
+    cx, cy = x + w // 2, y + h // 3
+    xtest.fake_input(d, X.MotionNotify, x=cx, y=cy)
+    xtest.fake_input(d, X.ButtonPress, 1)
+    xtest.fake_input(d, X.ButtonRelease, 1)
+    d.sync()
+    clicked = time.monotonic()
+    while desk.placed(popup) and time.monotonic() - clicked < 3.0:
+        time.sleep(0.01)
+    if desk.placed(popup):
+        problems.append("one click did not close it within 3 s")
+    else:
+        print(f"{args.wm}: closed {time.monotonic() - clicked:.2f} s after one click")
+    demo.terminate()
     return problems
 
 
