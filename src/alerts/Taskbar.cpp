@@ -1,7 +1,7 @@
 #include "alerts/Taskbar.h"
 
 #include "model/Numeric.h"
-#include "ui/Twips.h"
+#include "platform/Twips.h"
 
 #include <QGuiApplication>
 #include <QScreen>

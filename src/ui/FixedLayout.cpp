@@ -1,6 +1,6 @@
 #include "ui/FixedLayout.h"
 
-#include "ui/Twips.h"
+#include "platform/Twips.h"
 
 #include <QDialog>
 #include <QLabel>

@@ -4,10 +4,10 @@
 #include "model/EntryRules.h"
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
+#include "platform/Twips.h"
 #include "query/QueryEngine.h"
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
-#include "ui/Twips.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>

@@ -5,11 +5,11 @@
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
 #include "platform/Clock.h"
+#include "platform/Twips.h"
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
 #include "ui/ServerGrid.h"
 #include "ui/ServerListEdits.h"
-#include "ui/Twips.h"
 #include "ui/filtersWindow.h"
 #include "ui/optionsWindow.h"
 

@@ -106,7 +106,7 @@ class Desktop:
                 with open(os.path.join(self.home, name), errors="replace") as f:
                     said = f.read().strip()
                 if said:
-                    text.append(f"--- {name}\n{said[-2000:]}")
+                    text.append(f"--- {name}\n{said[-600:]}")
         return "\n".join(text)
 
     def close(self):

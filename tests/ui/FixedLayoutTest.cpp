@@ -1,5 +1,5 @@
 #include "ui/FixedLayout.h"
-#include "ui/Twips.h"
+#include "platform/Twips.h"
 
 #include <QLabel>
 #include <QPushButton>

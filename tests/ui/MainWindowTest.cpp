@@ -2,8 +2,8 @@
 
 #include "model/mdlZibProcessing.h"
 #include "platform/Clock.h"
+#include "platform/Twips.h"
 #include "ui/MessageBox.h"
-#include "ui/Twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
