@@ -170,10 +170,10 @@ class Desktop:
         except xerror.XError:
             return None
 
-    def watch_for(self, accept, seconds, what):
-        """The first window accept() takes, looked for among the root's children and, for the
-        frames a window manager puts round its windows, theirs: quick enough to see a window
-        from the moment it is made."""
+    def watch_for(self, program, accept, seconds, what):
+        """The first window of the program that accept() takes, looked for among the root's
+        children and, for the frames a window manager puts round its windows, theirs: quick
+        enough to see a window from the moment it is made."""
         known = set()
         end = time.monotonic() + seconds
         while time.monotonic() < end:
@@ -184,8 +184,10 @@ class Desktop:
             for top in tops:
                 if top.id in known:
                     continue
-                if self.wm_class(top):
-                    known.add(top.id)
+                cls = self.wm_class(top)
+                if cls:
+                    if program not in cls:
+                        known.add(top.id)
                     candidates = [top]
                 else:
                     try:
@@ -270,11 +272,12 @@ def check(args, desk, problems):
     wm_cpu = cpu_seconds(wm_pid) if wm_pid else 0.0
     demo = desk.start([args.demo], env=desk.env)
     def is_popup(w):
-        if os.path.basename(args.demo) not in desk.wm_class(w):
+        if program not in desk.wm_class(w):
             return False
         g = w.get_geometry()
         return (g.width + 2 * g.border_width, g.height + 2 * g.border_width) == POPUP_SIZE
-    popup = desk.watch_for(is_popup, 10, "the pop-up did not appear")
+    program = os.path.basename(args.demo)
+    popup = desk.watch_for(program, is_popup, 10, "the pop-up did not appear")
     samples = sample_rise(desk, popup, 8.0)
     wm_used = cpu_seconds(wm_pid) - wm_cpu if wm_pid else 0.0
 
@@ -310,9 +313,6 @@ def check(args, desk, problems):
     if not (focus == work or getattr(focus, "id", None) == work.id):
         problems.append("it took the keyboard focus from the window the user works in")
 
-    if args.screenshot:
-        subprocess.run(["import", "-window", "root", args.screenshot], env=desk.env, check=False)
-
     # The user brings a window to the front over the pop-up's corner.
     work.configure(x=SCREEN_W - 600, y=SCREEN_H - 500, width=590, height=450)
     d.sync()
@@ -325,6 +325,10 @@ def check(args, desk, problems):
     popup_frame, work_frame = desk.top_level(popup).id, desk.top_level(work).id
     if order.index(popup_frame) < order.index(work_frame):
         problems.append("a window raised over it stays in front of it")
+    if args.screenshot:
+        # The screen's bottom-right quarter: the panel, the raised window and the pop-up in front.
+        subprocess.run(["import", "-window", "root", "-crop", f"{SCREEN_W // 2}x{SCREEN_H // 2}+{SCREEN_W // 2}+{SCREEN_H // 2}",
+                        "+repage", args.screenshot], env=desk.env, check=False)
 
     # One click anywhere on it closes it.
     cx, cy = x + w // 2, y + h // 3
