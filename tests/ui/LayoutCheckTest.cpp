@@ -158,6 +158,8 @@ void expectColumnsFit(const QTableWidget *grid)
         EXPECT_LE(metrics.horizontalAdvance(heading.trimmed()), grid->columnWidth(column))
             << "heading \"" << heading.toStdString() << "\" is cut";
     }
+    ::testing::Test::RecordProperty(grid->objectName().toStdString() + "_columns_in_view",
+                                    std::to_string(total) + " of " + std::to_string(grid->viewport()->width()));
     EXPECT_LE(total, grid->viewport()->width()) << "the columns need more than the view shows";
     EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
 }
