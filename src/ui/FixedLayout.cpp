@@ -31,25 +31,27 @@ void makeFixedDialog(QDialog *dialog, int clientWidth, int clientHeight)
     dialog->setFixedSize(Twips::toPixels(QSize(clientWidth, clientHeight)));
 }
 
+bool enterPressesFocusedButton(QWidget *window, QKeyEvent *event)
+{
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter)
+        return false;
+    // A button without the default role lets Enter pass up to its window; a text box's Enter
+    // passes too and is left alone.
+    auto *button = qobject_cast<QPushButton *>(window->focusWidget());
+    if (!button || !button->isEnabled())
+        return false;
+    event->accept();
+    button->click();
+    return true;
+}
+
 bool dialogKey(QDialog *dialog, QKeyEvent *event)
 {
-    switch (event->key()) {
-    case Qt::Key_Escape:
+    if (event->key() == Qt::Key_Escape) {
         event->accept();
         return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter:
-        // A button without the default role lets Enter pass up to here; a text box's Enter
-        // passes too and is left to the dialog, as before.
-        if (auto *button = qobject_cast<QPushButton *>(dialog->focusWidget()); button && button->isEnabled()) {
-            event->accept();
-            button->click();
-            return true;
-        }
-        return false;
-    default:
-        return false;
     }
+    return enterPressesFocusedButton(dialog, event);
 }
 
 bool loadBundledFonts()

@@ -17,9 +17,13 @@ void place(QWidget *widget, int left, int top, int width, int height);
 /// the client area in twips.
 void makeFixedDialog(QDialog *dialog, int clientWidth, int clientHeight);
 
+/// Enter on a focused button presses it, as Space does; for windows whose buttons have no
+/// default role. True when the key was taken.
+bool enterPressesFocusedButton(QWidget *window, QKeyEvent *event);
+
 /// The keys of a dialog that has no Cancel and no default button: Escape is swallowed (it would
 /// close the window and leave checking off without a word), and Enter on a focused button
-/// presses it, as Space does. True when the key was taken.
+/// presses it. True when the key was taken.
 bool dialogKey(QDialog *dialog, QKeyEvent *event);
 
 /// Registers the faces the program carries with it, once; needs the application object.

@@ -17,6 +17,7 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPainter>
@@ -262,6 +263,12 @@ bool mainZibWindow::eventFilter(QObject *watched, QEvent *event)
         // The press has already made the hit cell's row current, if a cell was hit.
         onServerGridClicked();
     return QWidget::eventFilter(watched, event);
+}
+
+void mainZibWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!FixedLayout::enterPressesFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 void mainZibWindow::changeEvent(QEvent *event)
