@@ -34,15 +34,15 @@ bool loadBundledFonts();
 /// message box and input box is set in the face the layouts were drawn for.
 void useBundledFonts();
 
-/// The face carried as the stand-in for MS Sans Serif: it has the widths of the face the
-/// captions were fitted to.
+/// The face carried as the stand-in for MS Sans Serif: Arial's widths, which are close to the
+/// designed face's and the same on every machine.
 inline constexpr char sansSerifStandIn[] = "Liberation Sans";
 /// The face carried for the title: it only looks like the designed one, so the title's size
 /// is checked against its label rather than assumed.
 inline constexpr char comicStandIn[] = "Comic Neue";
 
 /// MS Sans Serif at the given size. Where it is missing (any non-Windows desktop) the carried
-/// face of the same widths stands in, whatever else the desktop has installed.
+/// face stands in, drawn a shade narrower, whatever else the desktop has installed.
 QFont msSansSerif(double points);
 
 /// Comic Sans MS, bold, at the given size, with the carried look-alike standing in for it.

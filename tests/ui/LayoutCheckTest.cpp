@@ -8,6 +8,7 @@
 #include "model/GameServer.h"
 #include "model/mdlZibProcessing.h"
 #include "ui/FixedLayout.h"
+#include "ui/Twips.h"
 #include "ui/filtersWindow.h"
 #include "ui/optionsWindow.h"
 
@@ -26,6 +27,7 @@
 #include <QTest>
 #include <QTimer>
 
+#include <functional>
 #include <optional>
 
 using namespace mdlZibProcessing;
@@ -164,6 +166,16 @@ void expectColumnsFit(const QTableWidget *grid)
     EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
 }
 
+// The captions fit without any control moving or growing: each stands where it was designed.
+void expectDesignedPlaces(const QWidget *window, const QList<std::pair<const char *, QRect>> &twips)
+{
+    for (const auto &[name, rect] : twips) {
+        const QWidget *control = window->findChild<QWidget *>(QLatin1String(name));
+        ASSERT_NE(control, nullptr) << name;
+        EXPECT_EQ(control->geometry(), Twips::toPixels(rect.x(), rect.y(), rect.width(), rect.height())) << name;
+    }
+}
+
 class LayoutCheck : public MainWindowFixture
 {
 protected:
@@ -200,6 +212,7 @@ protected:
 #ifndef Q_OS_WIN
 TEST(LayoutCheckSetting, OnlyDejaVuAndTheCarriedFacesAreInstalled)
 {
+    EXPECT_TRUE(FixedLayout::loadBundledFonts()) << "the carried faces could not be registered";
     // Qt adds its three generic names whatever is installed.
     const QStringList generic{QStringLiteral("Sans Serif"), QStringLiteral("Serif"), QStringLiteral("Monospace")};
     for (const QString &family : QFontDatabase::families())
@@ -232,6 +245,12 @@ TEST_F(LayoutCheck, OptionsWindow)
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     expectCaptionsFit(&window, "options");
+    expectDesignedPlaces(&window, {{"lblCheckSpeed", {240, 360, 4215, 255}},
+                                   {"txtCheckSpeed", {4560, 360, 495, 285}},
+                                   {"lblAlertSpeed", {360, 360, 4095, 255}},
+                                   {"txtAlertSpeed", {4560, 360, 495, 285}},
+                                   {"chkAlertPlaySound", {1140, 840, 3615, 255}},
+                                   {"lblInformation", {120, 2450, 3255, 255}}});
 }
 
 TEST_F(LayoutCheck, FiltersWindowWithFilters)
@@ -253,6 +272,13 @@ TEST_F(LayoutCheck, FiltersWindowWithFilters)
     ASSERT_EQ(grid->rowCount(), 2);
     expectCaptionsFit(&window, "filters");
     expectColumnsFit(grid);
+    expectDesignedPlaces(&window, {{"fxgClanFilters", {120, 240, 3135, 1455}},
+                                   {"lblClanTag", {240, 360, 1215, 255}},
+                                   {"lblShowAlerts", {240, 840, 2175, 255}},
+                                   {"chkShowAlerts", {2520, 840, 255, 255}},
+                                   {"lblAlertTrigger", {240, 1320, 2175, 255}},
+                                   {"txtTriggerNumber", {2520, 1320, 375, 285}},
+                                   {"lblInformation", {120, 2600, 3255, 255}}});
 }
 
 TEST_F(LayoutCheck, AddAndRemovePrompts)
