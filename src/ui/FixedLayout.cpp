@@ -77,9 +77,12 @@ QFont msSansSerif(double points)
 {
     loadBundledFonts();
     static const QStringList designed = [] {
+        // Installed faces only: a desktop's alias rules may answer for a missing face with
+        // some other one, which is what the carried face is here to prevent.
+        const QStringList installed = QFontDatabase::families();
         QStringList present;
         for (const QString &family : {QStringLiteral("MS Sans Serif"), QStringLiteral("Microsoft Sans Serif")})
-            if (QFontDatabase::hasFamily(family))
+            if (installed.contains(family, Qt::CaseInsensitive))
                 present.append(family);
         return present;
     }();
