@@ -1,4 +1,5 @@
 #include "platform/SingleInstance.h"
+#include "ui/FixedLayout.h"
 #include "ui/mainZibWindow.h"
 
 #include <QApplication>
@@ -7,6 +8,7 @@ int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zib"));
+    FixedLayout::useBundledFonts();
 
     // Before anything else: a second copy asks the first to show itself and ends without
     // reading or writing anything.

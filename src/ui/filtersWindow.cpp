@@ -214,12 +214,8 @@ bool filtersWindow::eventFilter(QObject *watched, QEvent *event)
 
 void filtersWindow::keyPressEvent(QKeyEvent *event)
 {
-    // No Cancel: Escape would close the window and leave checking off without a word.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!FixedLayout::dialogKey(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void filtersWindow::enableRemoveFilter()

@@ -17,7 +17,9 @@
 #include <QCloseEvent>
 #include <QFont>
 #include <QHeaderView>
+#include <QKeyEvent>
 #include <QLabel>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -34,6 +36,8 @@ namespace {
 constexpr QSize designedFrame{90, 375};
 constexpr QSize compactClient = mainZibWindow::compactOuterSize - designedFrame;
 constexpr QSize expandedClient = mainZibWindow::expandedOuterSize - designedFrame;
+
+constexpr double titleLabelPoints = 14.25;
 
 const QString showServersText = QStringLiteral("Show Servers");
 const QString hideServersText = QStringLiteral("Hide Servers");
@@ -105,7 +109,10 @@ mainZibWindow::mainZibWindow(Options options, QWidget *parent)
     connect(m_btnFilters, &QPushButton::clicked, this, &mainZibWindow::onFiltersClicked);
     connect(m_btnAddServer, &QPushButton::clicked, this, &mainZibWindow::onAddServerClicked);
     connect(m_btnRemoveServer, &QPushButton::clicked, this, &mainZibWindow::onRemoveServerClicked);
-    connect(m_fxgServers, &QTableWidget::cellClicked, this, &mainZibWindow::onServerGridClicked);
+    // A click anywhere in the grid, on a cell or on the empty space below the rows, shows the
+    // current row's server; pressing a cell is the user choosing it, even the one already current.
+    m_fxgServers->viewport()->installEventFilter(this);
+    connect(m_fxgServers, &QTableWidget::cellPressed, this, &mainZibWindow::onServerSelectionChanged);
     connect(m_fxgServers, &QTableWidget::itemSelectionChanged, this, &mainZibWindow::onServerSelectionChanged);
     connect(m_fxgServers, &QTableWidget::currentCellChanged, this, &mainZibWindow::onServerSelectionChanged);
 }
@@ -114,17 +121,12 @@ mainZibWindow::~mainZibWindow() = default;
 
 void mainZibWindow::buildControls()
 {
-    // The controls were sized for 8.25-point text; the platform's own family at that size fits them.
-    QFont controlFont = font();
-    controlFont.setPointSizeF(FixedLayout::standardPoints);
-    setFont(controlFont);
+    // The controls were sized for 8.25-point MS Sans Serif; the carried face of its widths
+    // stands in wherever it is missing.
+    setFont(FixedLayout::msSansSerif(FixedLayout::standardPoints));
 
     m_titleLabel = named(new QLabel(QStringLiteral("ZIB v0.0d"), this), "titleLabel");
-    QFont titleFont(QStringLiteral("Comic Sans MS"));
-    titleFont.setStyleHint(QFont::SansSerif);
-    titleFont.setPointSizeF(14.25);
-    titleFont.setBold(true);
-    m_titleLabel->setFont(titleFont);
+    m_titleLabel->setFont(FixedLayout::comicSansBold(titleLabelPoints));
     FixedLayout::place(m_titleLabel, 0, 0, 1695, 495);
 
     m_txtResponse = named(new QPlainTextEdit(this), "txtResponse");
@@ -144,8 +146,8 @@ void mainZibWindow::buildControls()
     FixedLayout::place(m_btnViewServers, 3000, 720, 1335, 375);
 
     m_fxgServers = named(new QTableWidget(1, ServerGrid::ColumnCount, this), "fxgServers");
-    // Where the designed face is missing, a face with the same narrow metrics keeps the columns
-    // inside the grid.
+    // Every column is as wide as its heading in this font, so the columns fill the grid only in
+    // a face of the designed widths.
     const QFont gridFont = FixedLayout::msSansSerif(FixedLayout::standardPoints);
     m_fxgServers->setFont(gridFont);
     m_fxgServers->horizontalHeader()->setFont(gridFont);
@@ -251,6 +253,22 @@ void mainZibWindow::closeEvent(QCloseEvent *event)
     m_engine.closeSocket();
     m_sysTray.hide();
     emit shutDown();
+}
+
+bool mainZibWindow::eventFilter(QObject *watched, QEvent *event)
+{
+    if (event->type() == QEvent::MouseButtonRelease && watched == m_fxgServers->viewport()
+        && static_cast<QMouseEvent *>(event)->button() == Qt::LeftButton
+        && m_fxgServers->viewport()->rect().contains(static_cast<QMouseEvent *>(event)->position().toPoint()))
+        // The press has already made the hit cell's row current, if a cell was hit.
+        onServerGridClicked();
+    return QWidget::eventFilter(watched, event);
+}
+
+void mainZibWindow::keyPressEvent(QKeyEvent *event)
+{
+    if (!FixedLayout::enterPressesFocusedButton(this, event))
+        QWidget::keyPressEvent(event);
 }
 
 void mainZibWindow::changeEvent(QEvent *event)

@@ -104,12 +104,8 @@ bool optionsWindow::eventFilter(QObject *watched, QEvent *event)
 
 void optionsWindow::keyPressEvent(QKeyEvent *event)
 {
-    // No Cancel: Escape would close the window and leave checking off without a word.
-    if (event->key() == Qt::Key_Escape) {
-        event->accept();
-        return;
-    }
-    QDialog::keyPressEvent(event);
+    if (!FixedLayout::dialogKey(this, event))
+        QDialog::keyPressEvent(event);
 }
 
 void optionsWindow::applyCheckSpeedRule()

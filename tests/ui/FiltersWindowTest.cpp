@@ -358,6 +358,29 @@ TEST_F(FiltersWindowTest, EnterAddsNothingAndOnlyOkLeaves)
     EXPECT_TRUE(fileBytes().isEmpty());
 }
 
+// A focused button pressed from the keyboard is a click: "Add New Filter" adds, OK leaves.
+TEST_F(FiltersWindowTest, EnterOrSpaceOnAFocusedButtonIsAClick)
+{
+    int added = 0;
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        SCOPED_TRACE(key);
+        checkingEnabled = false;
+        open();
+        typeInto(m_txtClanTag, QStringLiteral("[K]"));
+        QTest::keyClick(m_txtClanTag, Qt::Key_Tab, Qt::ShiftModifier);
+        ASSERT_TRUE(m_btnAddFilter->hasFocus()) << "the button before the tag box in the tab order";
+        QTest::keyClick(m_btnAddFilter, key);
+        EXPECT_EQ(clanFilters.size(), ++added);
+        EXPECT_TRUE(m_txtClanTag->text().isEmpty());
+
+        m_btnOk->setFocus(Qt::TabFocusReason);
+        QTest::keyClick(m_btnOk, key);
+        EXPECT_FALSE(m_window->isVisible());
+        EXPECT_EQ(m_window->result(), QDialog::Accepted);
+        EXPECT_TRUE(checkingEnabled);
+    }
+}
+
 TEST_F(FiltersWindowTest, ModalWindowAddsAndEndsWithOk)
 {
     filtersWindow window(*m_engine);

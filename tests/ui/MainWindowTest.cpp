@@ -184,6 +184,21 @@ TEST_F(MainWindowFixture, ShowServersExpandsAndHideServersCollapses)
     EXPECT_EQ(button->text(), QStringLiteral("Show Servers"));
 }
 
+TEST_F(MainWindowFixture, EnterOrSpaceOnAFocusedButtonIsAClick)
+{
+    mainZibWindow &window = start();
+    auto *button = control<QPushButton>("btnViewServers");
+    button->setFocus(Qt::TabFocusReason);
+    const QSize compact = window.size();
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        SCOPED_TRACE(key);
+        const QSize before = window.size();
+        QTest::keyClick(button, key);
+        EXPECT_NE(window.size(), before);
+    }
+    EXPECT_NE(window.size(), compact) << "three presses leave the window expanded";
+}
+
 TEST_F(MainWindowFixture, WithoutATrayMinimisingLeavesTheWindowOnTheTaskbar)
 {
     mainZibWindow &window = start({.tray = false});

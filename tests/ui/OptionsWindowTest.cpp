@@ -254,6 +254,25 @@ TEST_F(OptionsWindowTest, NeitherEscapeNorEnterClosesTheWindow)
     EXPECT_TRUE(fileBytes().isEmpty());
 }
 
+// The focused OK button pressed from the keyboard is a click, as on every desktop.
+TEST_F(OptionsWindowTest, EnterOrSpaceOnTheFocusedOkIsAClick)
+{
+    for (const Qt::Key key : {Qt::Key_Return, Qt::Key_Enter, Qt::Key_Space}) {
+        SCOPED_TRACE(key);
+        checkingEnabled = false;
+        open();
+        typeInto(m_txtCheckSpeed, QStringLiteral("12"));
+        QTest::keyClick(m_txtCheckSpeed, Qt::Key_Tab);
+        ASSERT_TRUE(m_btnOk->hasFocus()) << "OK comes after the last box in the tab order";
+        QTest::keyClick(m_btnOk, key);
+        EXPECT_FALSE(m_window->isVisible());
+        EXPECT_EQ(m_window->result(), QDialog::Accepted);
+        EXPECT_TRUE(checkingEnabled);
+        EXPECT_EQ(CheckSpeed, 12);
+        m_window.reset();
+    }
+}
+
 TEST_F(OptionsWindowTest, ModalWindowEndsWithOkAndSwitchesCheckingOn)
 {
     loadSettings();

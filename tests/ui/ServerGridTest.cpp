@@ -186,6 +186,41 @@ TEST_F(ServerGridWindow, OnlyTheUsersSelectionEnablesRemove)
     EXPECT_TRUE(remove->isEnabled());
 }
 
+// A user who clicks the row that a refresh left highlighted has chosen it, whichever of its
+// cells is hit, the current one included.
+TEST_F(ServerGridWindow, AnyCellOfTheHighlightedRowEnablesRemove)
+{
+    for (const int column : {ServerGrid::HitsColumn, ServerGrid::ServerColumn}) {
+        SCOPED_TRACE(column);
+        start();
+        QTest::mouseClick(control<QPushButton>("btnViewServers"), Qt::LeftButton);
+        m_window->updateServerGrid();
+        auto *remove = control<QPushButton>("btnRemoveServer");
+        ASSERT_FALSE(remove->isEnabled());
+        ASSERT_EQ(grid()->currentRow(), 0);
+        clickCell(0, column);
+        EXPECT_TRUE(remove->isEnabled());
+    }
+}
+
+// A click in the grid acts on the current row wherever it lands: below the last row too.
+TEST_F(ServerGridWindow, AClickBelowTheRowsShowsTheCurrentRow)
+{
+    clickCell(1, 2);
+    control<QPlainTextEdit>("txtResponse")->clear();
+    const QRect lastRow = grid()->visualRect(grid()->model()->index(2, 1));
+    const QPoint below(lastRow.center().x(), lastRow.bottom() + 20);
+    ASSERT_LT(below.y(), grid()->viewport()->height());
+    ASSERT_FALSE(grid()->indexAt(below).isValid());
+    QTest::mouseClick(grid()->viewport(), Qt::LeftButton, {}, below);
+    EXPECT_TRUE(details().startsWith(QStringLiteral("SERVER: Three\n"))) << details().toStdString();
+
+    // A right click is no click in the grid.
+    control<QPlainTextEdit>("txtResponse")->clear();
+    QTest::mouseClick(grid()->viewport(), Qt::RightButton, {}, below);
+    EXPECT_TRUE(details().isEmpty());
+}
+
 TEST_F(MainWindowFixture, RowsWithoutAServerAreIgnoredByClickAndRemove)
 {
     writeServers({{QStringLiteral("Alpha"), QStringLiteral("10.0.0.1"), QStringLiteral("27015")}});

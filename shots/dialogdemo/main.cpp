@@ -2,6 +2,7 @@
 // Usage: dialogdemo options|filters [milliseconds before quitting, default 5000]
 #include "model/mdlZibProcessing.h"
 #include "query/QueryEngine.h"
+#include "ui/FixedLayout.h"
 #include "ui/filtersWindow.h"
 #include "ui/optionsWindow.h"
 
@@ -29,6 +30,8 @@ void addSampleFilter(const QString &tag, bool alert, qint16 trigger)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The faces the program itself sets its windows in.
+    FixedLayout::useBundledFonts();
     const QStringList args = app.arguments();
     const QString which = args.value(1);
     const int lifetimeMs = args.size() > 2 ? args.at(2).toInt() : 5000;

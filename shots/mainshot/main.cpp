@@ -1,5 +1,6 @@
 // Starts the main window on a given settings file and port, as online, and leaves it on screen in
 // one of the states worth a picture: compact, expanded, or expanded with the add prompt open.
+#include "ui/FixedLayout.h"
 #include "ui/mainZibWindow.h"
 
 #include <QApplication>
@@ -14,6 +15,8 @@ using namespace std::chrono_literals;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The faces the program itself sets its windows in.
+    FixedLayout::useBundledFonts();
     QCommandLineParser parser;
     parser.setApplicationDescription(QStringLiteral("Shows the Zib main window for screenshots."));
     parser.addHelpOption();

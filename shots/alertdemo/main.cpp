@@ -3,6 +3,7 @@
 #include "alerts/AlertController.h"
 #include "alerts/AlertSound.h"
 #include "model/mdlZibProcessing.h"
+#include "ui/FixedLayout.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -22,6 +23,8 @@ public:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The faces the program itself sets its windows in.
+    FixedLayout::useBundledFonts();
     namespace state = mdlZibProcessing;
 
     auto server = std::make_shared<GameServer>();
