@@ -46,15 +46,26 @@ void QueryEngine::enableChecking()
 void QueryEngine::disableChecking()
 {
     mdlZibProcessing::checkingEnabled = false;
+    dropQueue();
     emit checkingChanged(false);
 }
 
 void QueryEngine::queryAllServers()
 {
+    // A pass that has not gone out whole yet still asks every server; a second one behind it
+    // would only make the queue grow on every tick that comes sooner than a pass can go out.
+    if (!m_outgoing.empty()) {
+        m_passWaiting = true;
+        return;
+    }
+    m_checkingSeen = mdlZibProcessing::checkingEnabled;
     // A copy of the list: a reload while we send must not pull records out from under the loop.
     const mdlZibProcessing::ServerList servers = mdlZibProcessing::gameServers;
     ++m_pass;
     std::erase_if(m_binaryState, [](const auto &entry) { return entry.first.expired(); });
+    // Servers that never answered: nothing more will be learnt from them.
+    const auto forgetBefore = std::chrono::steady_clock::now() - longestWindowTimeout;
+    m_asked.removeIf([forgetBefore](const auto &entry) { return entry.value().sentAt < forgetBefore; });
     // Replies go to the first record of an address and port, so that record's state speaks for
     // its twins too, and a server listed twice still gets one binary pair per pass.
     QHash<QPair<QString, qint32>, std::shared_ptr<GameServer>> owners;
@@ -152,6 +163,29 @@ std::chrono::milliseconds QueryEngine::splitWindow() const
     return interval > std::chrono::milliseconds::zero() ? interval : matchingInterval;
 }
 
+std::chrono::milliseconds QueryEngine::replyTimeout() const
+{
+    if (!m_measured)
+        return windowTimeout;
+    // As a stream transport times out its segments: the smoothed round trip and four times its
+    // spread, so that a server that is merely far is not taken for one that is gone.
+    const auto timeout = std::chrono::ceil<std::chrono::milliseconds>(m_smoothedRoundTrip + 4 * m_roundTripVariation);
+    return std::clamp(timeout, windowTimeout, longestWindowTimeout);
+}
+
+void QueryEngine::measureRoundTrip(std::chrono::steady_clock::duration sample)
+{
+    if (!m_measured) {
+        m_smoothedRoundTrip = sample;
+        m_roundTripVariation = sample / 2;
+        m_measured = true;
+        return;
+    }
+    const auto error = sample > m_smoothedRoundTrip ? sample - m_smoothedRoundTrip : m_smoothedRoundTrip - sample;
+    m_roundTripVariation = (3 * m_roundTripVariation + error) / 4;
+    m_smoothedRoundTrip = (7 * m_smoothedRoundTrip + sample) / 8;
+}
+
 int QueryEngine::sendWindowFor(qint64 receiveBuffer)
 {
     // A reply of a full server takes up to about 2 KiB of buffer on Linux, bookkeeping included;
@@ -167,35 +201,84 @@ bool QueryEngine::transmit(const QByteArray &bytes, const QHostAddress &to, quin
         m_outgoing.push_back({bytes, to, port});
         return true;
     }
+    return writeOut(bytes, to, port);
+}
+
+bool QueryEngine::writeOut(const QByteArray &bytes, const QHostAddress &to, quint16 port)
+{
     ++m_inFlight;
+    Asked &asked = m_asked[Endpoint(to, port)];
+    if (asked.unanswered == 0 || asked.window != m_window) {
+        asked.sentAt = std::chrono::steady_clock::now();
+        asked.window = m_window;
+        asked.unanswered = 0;
+    }
+    ++asked.unanswered;
     if (!m_windowTimer.isActive())
-        m_windowTimer.start();
+        m_windowTimer.start(replyTimeout());
     return m_networkIO.writeDatagram(bytes, to, port) == bytes.size();
 }
 
 void QueryEngine::sendQueued()
 {
-    while (!m_outgoing.empty() && m_inFlight < m_sendWindow) {
-        const Outgoing &next = m_outgoing.front();
-        m_networkIO.writeDatagram(next.bytes, next.to, next.port);
-        ++m_inFlight;
-        m_outgoing.pop_front();
+    if (mdlZibProcessing::checkingEnabled) {
+        m_checkingSeen = true;
+    } else if (m_checkingSeen) {
+        // Checking was switched off: what has not gone out stays unsent.
+        dropQueue();
+        return;
     }
+    while (!m_outgoing.empty() && m_inFlight < m_sendWindow) {
+        Outgoing next = std::move(m_outgoing.front());
+        m_outgoing.pop_front();
+        writeOut(next.bytes, next.to, next.port);
+    }
+    if (m_outgoing.empty() && m_passWaiting) {
+        m_passWaiting = false;
+        queryAllServers();
+    }
+}
+
+void QueryEngine::dropQueue()
+{
+    m_outgoing.clear();
+    m_passWaiting = false;
+}
+
+bool QueryEngine::noteAnswer(const QHostAddress &sender, quint16 port)
+{
+    const auto it = m_asked.find(Endpoint(sender, port));
+    if (it == m_asked.end())
+        return false;
+    measureRoundTrip(std::chrono::steady_clock::now() - it->sentAt);
+    const bool current = it->window == m_window;
+    if (--it->unanswered <= 0)
+        m_asked.erase(it);
+    if (!current || m_inFlight == 0)
+        return false;
+    --m_inFlight;
+    return true;
 }
 
 void QueryEngine::onWindowTimeout()
 {
+    // Replies that came while the thread was busy elsewhere wait in the buffer, and must not
+    // be taken for lost: they are read first.
+    readPending(readBatch);
+    if (m_windowTimer.isActive())
+        return;
     // Nothing came back for a while: what is still out is lost or will never be answered.
     m_inFlight = 0;
+    ++m_window;
     sendQueued();
-    if (m_inFlight > 0)
-        m_windowTimer.start();
 }
 
 void QueryEngine::closeSocket()
 {
-    m_outgoing.clear();
+    dropQueue();
     m_inFlight = 0;
+    ++m_window;
+    m_asked.clear();
     m_windowTimer.stop();
     m_networkIO.close();
 }
@@ -266,6 +349,7 @@ std::size_t QueryEngine::queuedRequests() const
 int QueryEngine::readPending(int limit)
 {
     int read = 0;
+    bool answered = false;
     while (read < limit && m_networkIO.hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_networkIO.receiveDatagram();
         // A failed read yields no sender; stop rather than spin on it.
@@ -273,13 +357,14 @@ int QueryEngine::readPending(int limit)
             break;
         ++read;
         ++m_datagramsRead;
-        if (m_inFlight > 0)
-            --m_inFlight;
         QHostAddress sender = datagram.senderAddress();
         bool isIPv4 = false;
         const quint32 ipv4 = sender.toIPv4Address(&isIPv4);
         if (isIPv4)
             sender = QHostAddress(ipv4);
+        // Only an answer to this window makes room in it; a stranger's datagram or a late answer
+        // to a window already written off takes buffer space without telling of any request.
+        answered = noteAnswer(sender, static_cast<quint16>(datagram.senderPort())) || answered;
         const QString senderAddress = sender.toString();
         // A stranger's datagram changes nothing; turned away before it is walked, a flood of them
         // costs a look-up each instead of a parse.
@@ -287,8 +372,11 @@ int QueryEngine::readPending(int limit)
             continue;
         handleDatagram(datagram.data(), senderAddress, datagram.senderPort());
     }
-    if (read > 0 && m_inFlight > 0)
-        m_windowTimer.start();
+    // The window's wait starts again from its latest answer.
+    if (answered && m_inFlight > 0)
+        m_windowTimer.start(replyTimeout());
+    else if (answered)
+        m_windowTimer.stop();
     sendQueued();
     return read;
 }
