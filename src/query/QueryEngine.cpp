@@ -366,11 +366,9 @@ int QueryEngine::readPending(int limit)
         // to a window already written off takes buffer space without telling of any request.
         answered = noteAnswer(sender, static_cast<quint16>(datagram.senderPort())) || answered;
         const QString senderAddress = sender.toString();
-        // A stranger's datagram changes nothing; turned away before it is walked, a flood of them
-        // costs a look-up each instead of a parse.
-        if (mdlZibProcessing::findServerNumber(senderAddress, datagram.senderPort()) == 0)
-            continue;
-        handleDatagram(datagram.data(), senderAddress, datagram.senderPort());
+        // One look-up a datagram: it walks the whole list.
+        handleFrom(datagram.data(), senderAddress, datagram.senderPort(),
+                   mdlZibProcessing::findServerNumber(senderAddress, datagram.senderPort()));
     }
     // The window's wait starts again from its latest answer.
     if (answered && m_inFlight > 0)
@@ -383,26 +381,32 @@ int QueryEngine::readPending(int limit)
 
 void QueryEngine::handleDatagram(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort)
 {
+    handleFrom(datagram, senderAddress, senderPort, mdlZibProcessing::findServerNumber(senderAddress, senderPort));
+}
+
+void QueryEngine::handleFrom(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort,
+                             qint16 number)
+{
+    // A stranger's datagram changes nothing; turned away before it is walked, a flood of them
+    // costs a look-up each instead of a parse, and gets no buffer space for split parts.
+    if (number == 0)
+        return;
     if (!QueryDatagrams::isSplitPart(datagram)) {
-        handleWholeReply(datagram, senderAddress, senderPort);
+        handleWholeReply(datagram, number);
         return;
     }
-    // Strangers get no buffer space.
-    if (mdlZibProcessing::findServerNumber(senderAddress, senderPort) == 0)
-        return;
     const auto whole = m_splitReplies.add(datagram, senderAddress, senderPort, SplitReassembler::Clock::now(),
                                           splitWindow());
     // A reassembled reply that claims to be split again is garbage; handleWholeReply drops it.
     if (whole)
-        handleWholeReply(*whole, senderAddress, senderPort);
+        handleWholeReply(*whole, number);
 }
 
-void QueryEngine::handleWholeReply(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort)
+void QueryEngine::handleWholeReply(const QByteArray &datagram, qint16 number)
 {
     const QueryDatagrams::Reply reply = QueryDatagrams::parseReply(datagram);
     if (std::holds_alternative<std::monostate>(reply))
         return;
-    const qint16 number = mdlZibProcessing::findServerNumber(senderAddress, senderPort);
     const auto server = mdlZibProcessing::serverAt(number);
     if (!server)
         return;

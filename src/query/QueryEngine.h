@@ -167,7 +167,10 @@ private:
 
     void sendBinaryQueries(const std::shared_ptr<GameServer> &owner);
     void followChallenge(const std::shared_ptr<GameServer> &server, const QByteArray &challenge);
-    void handleWholeReply(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort);
+    /// The reply handler for a datagram whose sender is known to be the record with this number
+    /// (0: no record).
+    void handleFrom(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort, qint16 number);
+    void handleWholeReply(const QByteArray &datagram, qint16 number);
     bool sendDatagram(const QByteArray &bytes, const QString &address, qint32 portNumber);
 
     quint16 m_localPort;
