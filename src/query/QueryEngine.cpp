@@ -197,16 +197,51 @@ bool QueryEngine::transmit(const QByteArray &bytes, const QHostAddress &to, quin
 {
     if (m_inFlight == 0 && m_outgoing.empty())
         m_sendWindow = sendWindowFor(receiveBufferSize());
-    if (!m_outgoing.empty() || m_inFlight >= m_sendWindow) {
+    if (!m_outgoing.empty() || !roomToSend()) {
         m_outgoing.push_back({bytes, to, port});
+        waitForLateAnswers();
         return true;
     }
     return writeOut(bytes, to, port);
 }
 
+bool QueryEngine::roomToSend()
+{
+    forgetLateAnswers();
+    // The replies of a window and those of windows written off that may still come must fit
+    // the buffer together.
+    return m_inFlight < m_sendWindow && m_inFlight + m_lateAnswers < 2 * m_sendWindow;
+}
+
+std::chrono::milliseconds QueryEngine::lateAnswerWait() const
+{
+    return 2 * replyTimeout();
+}
+
+void QueryEngine::forgetLateAnswers()
+{
+    const auto giveUpBefore = std::chrono::steady_clock::now() - lateAnswerWait();
+    while (!m_writtenOff.empty() && m_writtenOff.front().at <= giveUpBefore) {
+        m_lateAnswers -= m_writtenOff.front().possiblyComing;
+        m_writtenOff.pop_front();
+    }
+}
+
+void QueryEngine::waitForLateAnswers()
+{
+    // Only answers that may still come hold the queue back: look again once the oldest of them
+    // are given up.
+    if (m_inFlight > 0 || m_outgoing.empty() || m_writtenOff.empty() || m_windowTimer.isActive())
+        return;
+    const auto left = m_writtenOff.front().at + lateAnswerWait() - std::chrono::steady_clock::now();
+    m_windowTimer.start(std::max(std::chrono::ceil<std::chrono::milliseconds>(left), std::chrono::milliseconds(1)));
+}
+
 bool QueryEngine::writeOut(const QByteArray &bytes, const QHostAddress &to, quint16 port)
 {
-    ++m_inFlight;
+    // The first request of a window starts its wait, whatever the timer was waiting for before.
+    if (++m_inFlight == 1 || !m_windowTimer.isActive())
+        m_windowTimer.start(replyTimeout());
     Asked &asked = m_asked[Endpoint(to, port)];
     if (asked.unanswered == 0 || asked.window != m_window) {
         asked.sentAt = std::chrono::steady_clock::now();
@@ -214,8 +249,6 @@ bool QueryEngine::writeOut(const QByteArray &bytes, const QHostAddress &to, quin
         asked.unanswered = 0;
     }
     ++asked.unanswered;
-    if (!m_windowTimer.isActive())
-        m_windowTimer.start(replyTimeout());
     return m_networkIO.writeDatagram(bytes, to, port) == bytes.size();
 }
 
@@ -228,11 +261,12 @@ void QueryEngine::sendQueued()
         dropQueue();
         return;
     }
-    while (!m_outgoing.empty() && m_inFlight < m_sendWindow) {
+    while (!m_outgoing.empty() && roomToSend()) {
         Outgoing next = std::move(m_outgoing.front());
         m_outgoing.pop_front();
         writeOut(next.bytes, next.to, next.port);
     }
+    waitForLateAnswers();
     if (m_outgoing.empty() && m_passWaiting) {
         m_passWaiting = false;
         queryAllServers();
@@ -251,10 +285,20 @@ bool QueryEngine::noteAnswer(const QHostAddress &sender, quint16 port)
     if (it == m_asked.end())
         return false;
     measureRoundTrip(std::chrono::steady_clock::now() - it->sentAt);
-    const bool current = it->window == m_window;
+    const quint64 window = it->window;
     if (--it->unanswered <= 0)
         m_asked.erase(it);
-    if (!current || m_inFlight == 0)
+    if (window != m_window) {
+        // Late, but come: one fewer that may still come.
+        const auto late = std::find_if(m_writtenOff.begin(), m_writtenOff.end(),
+                                       [window](const WrittenOff &w) { return w.window == window; });
+        if (late != m_writtenOff.end() && late->possiblyComing > 0) {
+            --late->possiblyComing;
+            --m_lateAnswers;
+        }
+        return false;
+    }
+    if (m_inFlight == 0)
         return false;
     --m_inFlight;
     return true;
@@ -267,9 +311,14 @@ void QueryEngine::onWindowTimeout()
     readPending(readBatch);
     if (m_windowTimer.isActive())
         return;
-    // Nothing came back for a while: what is still out is lost or will never be answered.
-    m_inFlight = 0;
-    ++m_window;
+    // Nothing came back for a while: what is still out is lost, or so late that it no longer
+    // holds up the next window. Until given up it still counts against the buffer.
+    if (m_inFlight > 0) {
+        m_writtenOff.push_back({m_window, m_inFlight, std::chrono::steady_clock::now()});
+        m_lateAnswers += m_inFlight;
+        m_inFlight = 0;
+        ++m_window;
+    }
     sendQueued();
 }
 
@@ -279,6 +328,8 @@ void QueryEngine::closeSocket()
     m_inFlight = 0;
     ++m_window;
     m_asked.clear();
+    m_writtenOff.clear();
+    m_lateAnswers = 0;
     m_windowTimer.stop();
     m_networkIO.close();
 }

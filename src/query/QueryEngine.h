@@ -123,6 +123,11 @@ private:
     /// the system refused a datagram sent at once.
     bool transmit(const QByteArray &bytes, const QHostAddress &to, quint16 port);
     bool writeOut(const QByteArray &bytes, const QHostAddress &to, quint16 port);
+    bool roomToSend();
+    /// How long the answers of a window written off may still come before they are given up.
+    std::chrono::milliseconds lateAnswerWait() const;
+    void forgetLateAnswers();
+    void waitForLateAnswers();
     void sendQueued();
     void dropQueue();
     void onWindowTimeout();
@@ -165,6 +170,14 @@ private:
     };
     using Endpoint = QPair<QHostAddress, quint16>;
 
+    // A window written off on time-out, with the answers that may still come from it.
+    struct WrittenOff
+    {
+        quint64 window = 0;
+        int possiblyComing = 0;
+        std::chrono::steady_clock::time_point at;
+    };
+
     void sendBinaryQueries(const std::shared_ptr<GameServer> &owner);
     void followChallenge(const std::shared_ptr<GameServer> &server, const QByteArray &challenge);
     /// The reply handler for a datagram whose sender is known to be the record with this number
@@ -186,6 +199,8 @@ private:
     // the next one: they take buffer space all the same.
     quint64 m_window = 0;
     QHash<Endpoint, Asked> m_asked;
+    std::deque<WrittenOff> m_writtenOff;
+    int m_lateAnswers = 0;
     bool m_measured = false;
     std::chrono::steady_clock::duration m_smoothedRoundTrip{};
     std::chrono::steady_clock::duration m_roundTripVariation{};
