@@ -3,9 +3,12 @@
 // swarm asked by quakestat, for a yardstick.
 //
 // Usage: zib_mass_query_bench [--servers N] [--players N] [--port FIRST] [--passes N]
-//                             [--receive-buffer BYTES] [--quakestat PATH]
+//                             [--receive-buffer BYTES] [--delay MS] [--busy MS] [--quakestat PATH]
 // --receive-buffer sets the socket's buffer the way an unprivileged program on a stock desktop
 // gets it (Linux: capped at net.core.rmem_max), to show what the engine does with a small one.
+// --delay makes every reply late, as far servers' are; --busy keeps the thread away from the
+// socket for a while four times a second, as the matching tick of a long list does. On Linux the
+// datagrams the system dropped for want of buffer are read from /proc/net/udp.
 
 #include "model/mdlZibProcessing.h"
 #include "query/QueryEngine.h"
