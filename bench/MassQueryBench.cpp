@@ -3,9 +3,12 @@
 // swarm asked by quakestat, for a yardstick.
 //
 // Usage: zib_mass_query_bench [--servers N] [--players N] [--port FIRST] [--passes N]
-//                             [--receive-buffer BYTES] [--quakestat PATH]
+//                             [--receive-buffer BYTES] [--delay MS] [--busy MS] [--quakestat PATH]
 // --receive-buffer sets the socket's buffer the way an unprivileged program on a stock desktop
 // gets it (Linux: capped at net.core.rmem_max), to show what the engine does with a small one.
+// --delay makes every reply late, as far servers' are; --busy keeps the thread away from the
+// socket for a while four times a second, as the matching tick of a long list does. On Linux the
+// datagrams the system dropped for want of buffer are read from /proc/net/udp.
 
 #include "model/mdlZibProcessing.h"
 #include "query/QueryEngine.h"
@@ -35,12 +38,12 @@ struct Pass
 };
 
 // Waits for hlsim to bind every port; false when it gives up.
-bool startSwarm(QProcess &hlsim, const QString &program, int servers, int players, quint16 firstPort)
+bool startSwarm(QProcess &hlsim, const QString &program, int servers, int players, quint16 firstPort, int delay)
 {
     hlsim.start(program, {QStringLiteral("--count"), QString::number(servers), QStringLiteral("--port"),
                           QString::number(firstPort), QStringLiteral("--players"), QString::number(players),
-                          QStringLiteral("--max"), QStringLiteral("32"), QStringLiteral("--quit-after"),
-                          QStringLiteral("600")});
+                          QStringLiteral("--max"), QStringLiteral("32"), QStringLiteral("--delay"),
+                          QString::number(delay), QStringLiteral("--quit-after"), QStringLiteral("600")});
     if (!hlsim.waitForStarted(5000))
         return false;
     QByteArray said;
@@ -56,7 +59,36 @@ bool startSwarm(QProcess &hlsim, const QString &program, int servers, int player
     return said.contains("ready\n");
 }
 
-Pass onePass(QueryEngine &engine, int expected)
+void keepBusy(int milliseconds)
+{
+    QElapsedTimer spin;
+    spin.start();
+    while (spin.elapsed() < milliseconds) {
+    }
+}
+
+// What the system dropped for want of room in this socket's receive buffer, or -1 where that
+// cannot be read.
+qint64 systemDrops(quint16 localPort)
+{
+#ifdef Q_OS_LINUX
+    QFile table(QStringLiteral("/proc/net/udp"));
+    if (!table.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray local = ':' + QByteArray::number(localPort, 16).toUpper().rightJustified(4, '0');
+    for (const QByteArray &line : table.readAll().split('\n')) {
+        const QList<QByteArray> fields = line.simplified().split(' ');
+        if (fields.size() > 12 && fields[1].endsWith(local))
+            return fields.last().toLongLong();
+    }
+    return -1;
+#else
+    Q_UNUSED(localPort);
+    return -1;
+#endif
+}
+
+Pass onePass(QueryEngine &engine, int expected, int busy)
 {
     for (const auto &server : mdlZibProcessing::gameServers) {
         server->setPlayerNames(QStringList());
@@ -65,16 +97,34 @@ Pass onePass(QueryEngine &engine, int expected)
     Pass pass;
     QElapsedTimer clock;
     qint64 lastFold = 0;
+    qint64 lastMove = 0;
     QEventLoop loop;
     const auto folds = QObject::connect(&engine, &QueryEngine::replyFolded, &loop, [&] {
         lastFold = clock.nsecsElapsed();
         if (++pass.folded == expected)
             loop.quit();
     });
-    // Whatever has not come in two seconds after the pass is lost.
-    QTimer::singleShot(2000, &loop, &QEventLoop::quit);
+    // Whatever has not come two seconds after the last request went out and the last reply came
+    // in is lost; a slow pass is not cut short while it is still moving.
+    QTimer watchdog;
+    watchdog.setInterval(50);
+    QObject::connect(&watchdog, &QTimer::timeout, &loop, [&] {
+        if (engine.queuedRequests() > 0)
+            lastMove = clock.nsecsElapsed();
+        else if (clock.nsecsElapsed() - std::max(lastMove, lastFold) > 2'000'000'000)
+            loop.quit();
+    });
+    // Matching ticks and redraws of a long list keep the thread away from the socket for a while.
+    QTimer busyTicks;
+    busyTicks.setInterval(250);
+    QObject::connect(&busyTicks, &QTimer::timeout, &loop, [busy] { keepBusy(busy); });
     clock.start();
     engine.queryAllServers();
+    watchdog.start();
+    if (busy > 0) {
+        keepBusy(busy);
+        busyTicks.start();
+    }
     loop.exec();
     QObject::disconnect(folds);
     pass.milliseconds = double(lastFold) / 1e6;
@@ -127,6 +177,11 @@ int main(int argc, char **argv)
          QStringLiteral("21000")},
         {QStringLiteral("passes"), QStringLiteral("Query passes to time (default 5)."), QStringLiteral("n"),
          QStringLiteral("5")},
+        {QStringLiteral("delay"), QStringLiteral("hlsim answers this many milliseconds late (default 0)."),
+         QStringLiteral("ms"), QStringLiteral("0")},
+        {QStringLiteral("busy"),
+         QStringLiteral("Keep the thread busy this many milliseconds right after each pass goes out (default 0)."),
+         QStringLiteral("ms"), QStringLiteral("0")},
         {QStringLiteral("receive-buffer"), QStringLiteral("Ask for this receive buffer the unprivileged way."),
          QStringLiteral("bytes")},
         {QStringLiteral("quakestat"), QStringLiteral("quakestat to compare with; empty skips it."),
@@ -135,14 +190,16 @@ int main(int argc, char **argv)
          QCoreApplication::applicationDirPath() + QStringLiteral("/../tools/hlsim")},
     });
     parser.process(app);
-    const int servers = std::clamp(parser.value(QStringLiteral("servers")).toInt(), 1, 4096);
+    const int servers = std::clamp(parser.value(QStringLiteral("servers")).toInt(), 1, 16384);
     const int players = std::clamp(parser.value(QStringLiteral("players")).toInt(), 0, 255);
     const int passes = std::clamp(parser.value(QStringLiteral("passes")).toInt(), 1, 100);
     const auto firstPort = static_cast<quint16>(parser.value(QStringLiteral("port")).toUInt());
 
     QProcess hlsim;
     hlsim.setProcessChannelMode(QProcess::SeparateChannels);
-    if (!startSwarm(hlsim, parser.value(QStringLiteral("hlsim")), servers, players, firstPort)) {
+    const int delay = std::clamp(parser.value(QStringLiteral("delay")).toInt(), 0, 10000);
+    const int busy = std::clamp(parser.value(QStringLiteral("busy")).toInt(), 0, 10000);
+    if (!startSwarm(hlsim, parser.value(QStringLiteral("hlsim")), servers, players, firstPort, delay)) {
         QTextStream(stderr) << "hlsim did not start a swarm on ports " << firstPort << " and up\n";
         return 1;
     }
@@ -166,11 +223,13 @@ int main(int argc, char **argv)
 
     const int expected = 2 * servers;
     out << "mass query: " << servers << " servers x " << players << " players, " << expected
-        << " replies a pass, receive buffer " << engine.receiveBufferSize() << " bytes\n";
+        << " replies a pass, receive buffer " << engine.receiveBufferSize() << " bytes, replies " << delay
+        << " ms late, thread busy " << busy << " ms in every 250\n";
+    const qint64 dropsBefore = systemDrops(engine.localPort());
     std::vector<double> times;
     int worstLost = 0;
     for (int i = 0; i < passes; ++i) {
-        const Pass pass = onePass(engine, expected);
+        const Pass pass = onePass(engine, expected, busy);
         worstLost = std::max(worstLost, expected - pass.folded);
         times.push_back(pass.milliseconds);
         out << "  pass " << i + 1 << ": " << pass.folded << " folded, " << expected - pass.folded << " lost, "
@@ -180,7 +239,10 @@ int main(int argc, char **argv)
     std::sort(times.begin(), times.end());
     const double median = times[times.size() / 2];
     out << "zib pass: median " << QString::number(median, 'f', 1) << " ms, best "
-        << QString::number(times.front(), 'f', 1) << " ms, most lost in a pass " << worstLost << "\n";
+        << QString::number(times.front(), 'f', 1) << " ms, most lost in a pass " << worstLost;
+    if (const qint64 drops = systemDrops(engine.localPort()); drops >= 0 && dropsBefore >= 0)
+        out << ", dropped by the system for want of buffer " << drops - dropsBefore;
+    out << "\n";
 
     const QString quakestat = parser.value(QStringLiteral("quakestat"));
     if (!quakestat.isEmpty() && QFile::exists(quakestat)) {

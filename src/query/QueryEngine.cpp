@@ -46,15 +46,26 @@ void QueryEngine::enableChecking()
 void QueryEngine::disableChecking()
 {
     mdlZibProcessing::checkingEnabled = false;
+    dropQueue();
     emit checkingChanged(false);
 }
 
 void QueryEngine::queryAllServers()
 {
+    // A pass that has not gone out whole yet still asks every server; a second one behind it
+    // would only make the queue grow on every tick that comes sooner than a pass can go out.
+    if (!m_outgoing.empty()) {
+        m_passWaiting = true;
+        return;
+    }
+    m_checkingSeen = mdlZibProcessing::checkingEnabled;
     // A copy of the list: a reload while we send must not pull records out from under the loop.
     const mdlZibProcessing::ServerList servers = mdlZibProcessing::gameServers;
     ++m_pass;
     std::erase_if(m_binaryState, [](const auto &entry) { return entry.first.expired(); });
+    // Servers that never answered: nothing more will be learnt from them.
+    const auto forgetBefore = std::chrono::steady_clock::now() - longestWindowTimeout;
+    m_asked.removeIf([forgetBefore](const auto &entry) { return entry.value().sentAt < forgetBefore; });
     // Replies go to the first record of an address and port, so that record's state speaks for
     // its twins too, and a server listed twice still gets one binary pair per pass.
     QHash<QPair<QString, qint32>, std::shared_ptr<GameServer>> owners;
@@ -152,6 +163,29 @@ std::chrono::milliseconds QueryEngine::splitWindow() const
     return interval > std::chrono::milliseconds::zero() ? interval : matchingInterval;
 }
 
+std::chrono::milliseconds QueryEngine::replyTimeout() const
+{
+    if (!m_measured)
+        return windowTimeout;
+    // As a stream transport times out its segments: the smoothed round trip and four times its
+    // spread, so that a server that is merely far is not taken for one that is gone.
+    const auto timeout = std::chrono::ceil<std::chrono::milliseconds>(m_smoothedRoundTrip + 4 * m_roundTripVariation);
+    return std::clamp(timeout, windowTimeout, longestWindowTimeout);
+}
+
+void QueryEngine::measureRoundTrip(std::chrono::steady_clock::duration sample)
+{
+    if (!m_measured) {
+        m_smoothedRoundTrip = sample;
+        m_roundTripVariation = sample / 2;
+        m_measured = true;
+        return;
+    }
+    const auto error = sample > m_smoothedRoundTrip ? sample - m_smoothedRoundTrip : m_smoothedRoundTrip - sample;
+    m_roundTripVariation = (3 * m_roundTripVariation + error) / 4;
+    m_smoothedRoundTrip = (7 * m_smoothedRoundTrip + sample) / 8;
+}
+
 int QueryEngine::sendWindowFor(qint64 receiveBuffer)
 {
     // A reply of a full server takes up to about 2 KiB of buffer on Linux, bookkeeping included;
@@ -163,39 +197,139 @@ bool QueryEngine::transmit(const QByteArray &bytes, const QHostAddress &to, quin
 {
     if (m_inFlight == 0 && m_outgoing.empty())
         m_sendWindow = sendWindowFor(receiveBufferSize());
-    if (!m_outgoing.empty() || m_inFlight >= m_sendWindow) {
+    if (!m_outgoing.empty() || !roomToSend()) {
         m_outgoing.push_back({bytes, to, port});
+        waitForLateAnswers();
         return true;
     }
-    ++m_inFlight;
-    if (!m_windowTimer.isActive())
-        m_windowTimer.start();
+    return writeOut(bytes, to, port);
+}
+
+bool QueryEngine::roomToSend()
+{
+    forgetLateAnswers();
+    // The replies of a window and those of windows written off that may still come must fit
+    // the buffer together.
+    return m_inFlight < m_sendWindow && m_inFlight + m_lateAnswers < 2 * m_sendWindow;
+}
+
+std::chrono::milliseconds QueryEngine::lateAnswerWait() const
+{
+    return 2 * replyTimeout();
+}
+
+void QueryEngine::forgetLateAnswers()
+{
+    const auto giveUpBefore = std::chrono::steady_clock::now() - lateAnswerWait();
+    while (!m_writtenOff.empty() && m_writtenOff.front().at <= giveUpBefore) {
+        m_lateAnswers -= m_writtenOff.front().possiblyComing;
+        m_writtenOff.pop_front();
+    }
+}
+
+void QueryEngine::waitForLateAnswers()
+{
+    // Only answers that may still come hold the queue back: look again once the oldest of them
+    // are given up.
+    if (m_inFlight > 0 || m_outgoing.empty() || m_writtenOff.empty() || m_windowTimer.isActive())
+        return;
+    const auto left = m_writtenOff.front().at + lateAnswerWait() - std::chrono::steady_clock::now();
+    m_windowTimer.start(std::max(std::chrono::ceil<std::chrono::milliseconds>(left), std::chrono::milliseconds(1)));
+}
+
+bool QueryEngine::writeOut(const QByteArray &bytes, const QHostAddress &to, quint16 port)
+{
+    // The first request of a window starts its wait, whatever the timer was waiting for before.
+    if (++m_inFlight == 1 || !m_windowTimer.isActive())
+        m_windowTimer.start(replyTimeout());
+    Asked &asked = m_asked[Endpoint(to, port)];
+    if (asked.unanswered == 0 || asked.window != m_window) {
+        asked.sentAt = std::chrono::steady_clock::now();
+        asked.window = m_window;
+        asked.unanswered = 0;
+    }
+    ++asked.unanswered;
     return m_networkIO.writeDatagram(bytes, to, port) == bytes.size();
 }
 
 void QueryEngine::sendQueued()
 {
-    while (!m_outgoing.empty() && m_inFlight < m_sendWindow) {
-        const Outgoing &next = m_outgoing.front();
-        m_networkIO.writeDatagram(next.bytes, next.to, next.port);
-        ++m_inFlight;
-        m_outgoing.pop_front();
+    if (mdlZibProcessing::checkingEnabled) {
+        m_checkingSeen = true;
+    } else if (m_checkingSeen) {
+        // Checking was switched off: what has not gone out stays unsent.
+        dropQueue();
+        return;
     }
+    while (!m_outgoing.empty() && roomToSend()) {
+        Outgoing next = std::move(m_outgoing.front());
+        m_outgoing.pop_front();
+        writeOut(next.bytes, next.to, next.port);
+    }
+    waitForLateAnswers();
+    if (m_outgoing.empty() && m_passWaiting) {
+        m_passWaiting = false;
+        queryAllServers();
+    }
+}
+
+void QueryEngine::dropQueue()
+{
+    m_outgoing.clear();
+    m_passWaiting = false;
+}
+
+bool QueryEngine::noteAnswer(const QHostAddress &sender, quint16 port)
+{
+    const auto it = m_asked.find(Endpoint(sender, port));
+    if (it == m_asked.end())
+        return false;
+    measureRoundTrip(std::chrono::steady_clock::now() - it->sentAt);
+    const quint64 window = it->window;
+    if (--it->unanswered <= 0)
+        m_asked.erase(it);
+    if (window != m_window) {
+        // Late, but come: one fewer that may still come.
+        const auto late = std::find_if(m_writtenOff.begin(), m_writtenOff.end(),
+                                       [window](const WrittenOff &w) { return w.window == window; });
+        if (late != m_writtenOff.end() && late->possiblyComing > 0) {
+            --late->possiblyComing;
+            --m_lateAnswers;
+        }
+        return false;
+    }
+    if (m_inFlight == 0)
+        return false;
+    --m_inFlight;
+    return true;
 }
 
 void QueryEngine::onWindowTimeout()
 {
-    // Nothing came back for a while: what is still out is lost or will never be answered.
-    m_inFlight = 0;
+    // Replies that came while the thread was busy elsewhere wait in the buffer, and must not
+    // be taken for lost: they are read first.
+    readPending(readBatch);
+    if (m_windowTimer.isActive())
+        return;
+    // Nothing came back for a while: what is still out is lost, or so late that it no longer
+    // holds up the next window. Until given up it still counts against the buffer.
+    if (m_inFlight > 0) {
+        m_writtenOff.push_back({m_window, m_inFlight, std::chrono::steady_clock::now()});
+        m_lateAnswers += m_inFlight;
+        m_inFlight = 0;
+        ++m_window;
+    }
     sendQueued();
-    if (m_inFlight > 0)
-        m_windowTimer.start();
 }
 
 void QueryEngine::closeSocket()
 {
-    m_outgoing.clear();
+    dropQueue();
     m_inFlight = 0;
+    ++m_window;
+    m_asked.clear();
+    m_writtenOff.clear();
+    m_lateAnswers = 0;
     m_windowTimer.stop();
     m_networkIO.close();
 }
@@ -266,6 +400,7 @@ std::size_t QueryEngine::queuedRequests() const
 int QueryEngine::readPending(int limit)
 {
     int read = 0;
+    bool answered = false;
     while (read < limit && m_networkIO.hasPendingDatagrams()) {
         const QNetworkDatagram datagram = m_networkIO.receiveDatagram();
         // A failed read yields no sender; stop rather than spin on it.
@@ -273,48 +408,56 @@ int QueryEngine::readPending(int limit)
             break;
         ++read;
         ++m_datagramsRead;
-        if (m_inFlight > 0)
-            --m_inFlight;
         QHostAddress sender = datagram.senderAddress();
         bool isIPv4 = false;
         const quint32 ipv4 = sender.toIPv4Address(&isIPv4);
         if (isIPv4)
             sender = QHostAddress(ipv4);
+        // Only an answer to this window makes room in it; a stranger's datagram or a late answer
+        // to a window already written off takes buffer space without telling of any request.
+        answered = noteAnswer(sender, static_cast<quint16>(datagram.senderPort())) || answered;
         const QString senderAddress = sender.toString();
-        // A stranger's datagram changes nothing; turned away before it is walked, a flood of them
-        // costs a look-up each instead of a parse.
-        if (mdlZibProcessing::findServerNumber(senderAddress, datagram.senderPort()) == 0)
-            continue;
-        handleDatagram(datagram.data(), senderAddress, datagram.senderPort());
+        // One look-up a datagram: it walks the whole list.
+        handleFrom(datagram.data(), senderAddress, datagram.senderPort(),
+                   mdlZibProcessing::findServerNumber(senderAddress, datagram.senderPort()));
     }
-    if (read > 0 && m_inFlight > 0)
-        m_windowTimer.start();
+    // The window's wait starts again from its latest answer.
+    if (answered && m_inFlight > 0)
+        m_windowTimer.start(replyTimeout());
+    else if (answered)
+        m_windowTimer.stop();
     sendQueued();
     return read;
 }
 
 void QueryEngine::handleDatagram(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort)
 {
+    handleFrom(datagram, senderAddress, senderPort, mdlZibProcessing::findServerNumber(senderAddress, senderPort));
+}
+
+void QueryEngine::handleFrom(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort,
+                             qint16 number)
+{
+    // A stranger's datagram changes nothing; turned away before it is walked, a flood of them
+    // costs a look-up each instead of a parse, and gets no buffer space for split parts.
+    if (number == 0)
+        return;
     if (!QueryDatagrams::isSplitPart(datagram)) {
-        handleWholeReply(datagram, senderAddress, senderPort);
+        handleWholeReply(datagram, number);
         return;
     }
-    // Strangers get no buffer space.
-    if (mdlZibProcessing::findServerNumber(senderAddress, senderPort) == 0)
-        return;
     const auto whole = m_splitReplies.add(datagram, senderAddress, senderPort, SplitReassembler::Clock::now(),
                                           splitWindow());
     // A reassembled reply that claims to be split again is garbage; handleWholeReply drops it.
     if (whole)
-        handleWholeReply(*whole, senderAddress, senderPort);
+        handleWholeReply(*whole, number);
 }
 
-void QueryEngine::handleWholeReply(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort)
+void QueryEngine::handleWholeReply(const QByteArray &datagram, qint16 number)
 {
     const QueryDatagrams::Reply reply = QueryDatagrams::parseReply(datagram);
     if (std::holds_alternative<std::monostate>(reply))
         return;
-    const qint16 number = mdlZibProcessing::findServerNumber(senderAddress, senderPort);
     const auto server = mdlZibProcessing::serverAt(number);
     if (!server)
         return;

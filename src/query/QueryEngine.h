@@ -2,7 +2,10 @@
 
 #include "query/SplitReassembler.h"
 
+#include <QHash>
+#include <QHostAddress>
 #include <QObject>
+#include <QPair>
 #include <QString>
 #include <QTimer>
 #include <QUdpSocket>
@@ -37,9 +40,14 @@ public:
     /// each sent as soon as the last one's replies are read, so the replies can never pile up
     /// past a receive buffer the system would not let us grow.
     static constexpr int minimumSendWindow = 8;
-    /// How long a window waits for its replies before it counts them lost and moves on.
+    /// The shortest a window waits, with no reply coming in, before it counts the rest of its
+    /// replies lost and moves on. It waits longer where replies are seen to take longer.
     static constexpr std::chrono::milliseconds windowTimeout{25};
+    /// The longest: a reply later than this is not waited for.
+    static constexpr std::chrono::milliseconds longestWindowTimeout{1000};
     static int sendWindowFor(qint64 receiveBuffer);
+    /// How long the window waits now: a few round trips as measured from the replies so far.
+    std::chrono::milliseconds replyTimeout() const;
 
     /// localPort 0 lets the system pick a free port when the socket is bound (tests only).
     explicit QueryEngine(quint16 localPort = defaultLocalPort, QObject *parent = nullptr);
@@ -53,12 +61,14 @@ public:
 
     /// Checking on: sets the shared flag, then tells the "Active" box through checkingChanged.
     void enableChecking();
-    /// Checking off, the same way.
+    /// Checking off, the same way. Requests still waiting for their window are dropped.
     void disableChecking();
 
     /// One query pass: "players" then "info" to every server, in list order. From a server's
     /// second pass on, one that has not answered a text query since its record was made also
     /// gets the binary info and player requests, right after its text pair.
+    /// While requests of the last pass still wait for their window, the new pass waits until
+    /// they are out; passes asked for meanwhile make that one pass.
     void queryAllServers();
     void sendHalflifeQuery(const QString &address, qint32 portNumber, const QString &packetType);
 
@@ -79,6 +89,8 @@ public:
 
     /// Requests of the current pass still waiting for their window.
     std::size_t queuedRequests() const;
+    /// Whether a pass waits for the current one to be out.
+    bool passWaiting() const { return m_passWaiting; }
     /// Datagrams read from the socket since the engine was made, strangers' included.
     quint64 datagramsRead() const { return m_datagramsRead; }
 
@@ -110,8 +122,19 @@ private:
     /// Sends at once while the window has room, otherwise queues behind the window. False when
     /// the system refused a datagram sent at once.
     bool transmit(const QByteArray &bytes, const QHostAddress &to, quint16 port);
+    bool writeOut(const QByteArray &bytes, const QHostAddress &to, quint16 port);
+    bool roomToSend();
+    /// How long the answers of a window written off may still come before they are given up.
+    std::chrono::milliseconds lateAnswerWait() const;
+    void forgetLateAnswers();
+    void waitForLateAnswers();
     void sendQueued();
+    void dropQueue();
     void onWindowTimeout();
+    /// A datagram came from this sender: if it answers a request of ours, one request fewer is
+    /// out and the round trip is measured. True when it frees room in the current window.
+    bool noteAnswer(const QHostAddress &sender, quint16 port);
+    void measureRoundTrip(std::chrono::steady_clock::duration sample);
 
     struct Outgoing
     {
@@ -138,9 +161,29 @@ private:
     };
     using StateMap = std::map<std::weak_ptr<GameServer>, BinaryQueryState, std::owner_less<>>;
 
+    // Requests to one address and port that have not been answered yet.
+    struct Asked
+    {
+        std::chrono::steady_clock::time_point sentAt;
+        quint64 window = 0; // the window they went out in
+        int unanswered = 0;
+    };
+    using Endpoint = QPair<QHostAddress, quint16>;
+
+    // A window written off on time-out, with the answers that may still come from it.
+    struct WrittenOff
+    {
+        quint64 window = 0;
+        int possiblyComing = 0;
+        std::chrono::steady_clock::time_point at;
+    };
+
     void sendBinaryQueries(const std::shared_ptr<GameServer> &owner);
     void followChallenge(const std::shared_ptr<GameServer> &server, const QByteArray &challenge);
-    void handleWholeReply(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort);
+    /// The reply handler for a datagram whose sender is known to be the record with this number
+    /// (0: no record).
+    void handleFrom(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort, qint16 number);
+    void handleWholeReply(const QByteArray &datagram, qint16 number);
     bool sendDatagram(const QByteArray &bytes, const QString &address, qint32 portNumber);
 
     quint16 m_localPort;
@@ -152,6 +195,19 @@ private:
     quint64 m_datagramsRead = 0;
     int m_sendWindow = minimumSendWindow;
     QTimer m_windowTimer;
+    // A window written off on time-out gets a new number, so its late replies free no room in
+    // the next one: they take buffer space all the same.
+    quint64 m_window = 0;
+    QHash<Endpoint, Asked> m_asked;
+    std::deque<WrittenOff> m_writtenOff;
+    int m_lateAnswers = 0;
+    bool m_measured = false;
+    std::chrono::steady_clock::duration m_smoothedRoundTrip{};
+    std::chrono::steady_clock::duration m_roundTripVariation{};
+    bool m_passWaiting = false;
+    // Whether checking was on at some time since the queued pass began; a pass asked for while
+    // checking is off (as start-up does) still goes out until checking has been on and off.
+    bool m_checkingSeen = false;
     StateMap m_binaryState;
     quint64 m_pass = 0;
     SplitReassembler m_splitReplies;

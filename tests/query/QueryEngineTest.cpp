@@ -10,6 +10,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 #include <vector>
 
@@ -427,3 +428,170 @@ TEST_F(QueryEngineTest, ClosingTheSocketDropsWhatWasStillWaitingToGoOut)
 }
 
 } // namespace
+
+// Queued requests, windows and round trips: what a long list does to the queue.
+class QueryQueueTest : public QueryEngineTest
+{
+protected:
+    // A socket that takes requests and never answers, for every record that points at it.
+    struct BlackHole
+    {
+        QUdpSocket socket;
+        int received = 0;
+        int drain()
+        {
+            while (socket.hasPendingDatagrams()) {
+                socket.receiveDatagram();
+                ++received;
+            }
+            return received;
+        }
+    };
+
+    std::unique_ptr<BlackHole> blackHole(int records)
+    {
+        auto hole = std::make_unique<BlackHole>();
+        EXPECT_TRUE(hole->socket.bind(loopback, 0));
+        QObject::connect(&hole->socket, &QUdpSocket::readyRead, [raw = hole.get()] { raw->drain(); });
+        for (int i = 0; i < records; ++i)
+            addServer(loopbackText, hole->socket.localPort());
+        return hole;
+    }
+
+    // An engine with a buffer that holds only a few replies, so a pass needs many windows.
+    std::unique_ptr<QueryEngine> smallBufferEngine()
+    {
+        auto engine = boundEngine();
+        engine->networkIO().setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 16384);
+        m_window = QueryEngine::sendWindowFor(engine->receiveBufferSize());
+        return engine;
+    }
+
+    // One pass over a server that answers this late, so the engine knows its round trips.
+    void learnRoundTrip(QueryEngine &engine, std::chrono::milliseconds late)
+    {
+        SimulatedServer::Misbehaviour slow;
+        slow.delay = late;
+        const auto far = addServer(loopbackText, simulate(describe("Far", {"p"}), slow).port());
+        engine.queryAllServers();
+        ASSERT_TRUE(QTest::qWaitFor([&] { return answered(*far); }, 5000));
+        EXPECT_GE(engine.replyTimeout(), late);
+        mdlZibProcessing::gameServers.clear();
+    }
+
+    int m_window = 0;
+};
+
+TEST_F(QueryQueueTest, SwitchingCheckingOffStopsTheRequestsStillWaiting)
+{
+    constexpr int records = 100;
+    const auto hole = blackHole(records);
+    const auto engine = smallBufferEngine();
+    engine->enableChecking();
+    engine->queryAllServers();
+    ASSERT_EQ(engine->queuedRequests(), std::size_t(2 * records - m_window));
+
+    // Through the checking operation: the waiting requests go at once.
+    engine->disableChecking();
+    EXPECT_EQ(engine->queuedRequests(), 0u);
+    QTest::qWait(300);
+    EXPECT_EQ(hole->drain(), m_window);
+
+    // Through the "Active" box, which sets the flag alone: they go at the next window.
+    engine->enableChecking();
+    engine->queryAllServers();
+    mdlZibProcessing::checkingEnabled = false;
+    QTest::qWait(300);
+    EXPECT_EQ(hole->drain(), 2 * m_window);
+    EXPECT_EQ(engine->queuedRequests(), 0u);
+
+    // A pass asked for with checking off, as start-up asks its first one, still goes out whole;
+    // being the third, it also asks the binary pair of the one server that never answered.
+    engine->queryAllServers();
+    EXPECT_TRUE(QTest::qWaitFor([&] { return engine->queuedRequests() == 0; }, 5000));
+    const int whole = 2 * records + 2;
+    EXPECT_TRUE(QTest::qWaitFor([&] { return hole->drain() == 2 * m_window + whole; }, 5000)) << hole->received;
+}
+
+TEST_F(QueryQueueTest, PassesAskedForWhileOneIsGoingOutMakeOneMoreNotAPile)
+{
+    constexpr int records = 40;
+    const auto hole = blackHole(records);
+    const auto engine = smallBufferEngine();
+    engine->enableChecking();
+    for (int tick = 0; tick < 3; ++tick)
+        engine->queryAllServers();
+    EXPECT_EQ(engine->queuedRequests(), std::size_t(2 * records - m_window));
+    EXPECT_TRUE(engine->passWaiting());
+
+    // The first pass, then the one that waited (with the binary pair of the server that never
+    // answered), and nothing more.
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->queuedRequests() == 0 && !engine->passWaiting(); }, 10000));
+    QTest::qWait(100);
+    EXPECT_EQ(hole->drain(), 4 * records + 2);
+
+    // Ticks faster than a pass can go out never let the queue grow past one pass.
+    engine->setQueryInterval(5ms);
+    QElapsedTimer clock;
+    clock.start();
+    std::size_t most = 0;
+    while (clock.elapsed() < 300) {
+        QCoreApplication::processEvents(QEventLoop::AllEvents, 5);
+        most = std::max(most, engine->queuedRequests());
+    }
+    engine->setQueryInterval(0ms);
+    EXPECT_GT(most, 0u);
+    EXPECT_LE(most, std::size_t(2 * records + 2));
+}
+
+TEST_F(QueryQueueTest, AFarListIsNotAskedFasterThanItAnswers)
+{
+    const auto engine = smallBufferEngine();
+    constexpr auto late = 150ms;
+    learnRoundTrip(*engine, late);
+
+    constexpr int records = 30;
+    SimulatedServer::Misbehaviour slow;
+    slow.delay = late;
+    QList<std::shared_ptr<GameServer>> far;
+    qint64 seen = 0;
+    quint64 readBefore = 0;
+    qint64 mostUnanswered = 0;
+    for (int i = 0; i < records; ++i) {
+        auto &sim = simulate(describe("F" + QByteArray::number(i), {"p"}), slow);
+        far.append(addServer(loopbackText, sim.port()));
+        QObject::connect(&sim, &SimulatedServer::requestReceived, [&] {
+            ++seen;
+            mostUnanswered = std::max(mostUnanswered, seen - qint64(engine->datagramsRead() - readBefore));
+        });
+    }
+    readBefore = engine->datagramsRead();
+    engine->queryAllServers();
+    ASSERT_TRUE(QTest::qWaitFor(
+        [&] { return std::all_of(far.begin(), far.end(), [](const auto &s) { return answered(*s); }); }, 10000));
+    // Slow answers are waited for rather than written off while more go out, which would let
+    // them pile up past what the buffer holds.
+    EXPECT_LE(mostUnanswered, m_window);
+    EXPECT_EQ(engine->datagramsRead() - readBefore, quint64(2 * records));
+}
+
+TEST_F(QueryQueueTest, StrangersDatagramsMakeNoRoomInTheWindow)
+{
+    const auto engine = smallBufferEngine();
+    // Slow round trips make the window wait long, so only an answer could let more out.
+    learnRoundTrip(*engine, 300ms);
+    const auto hole = blackHole(20);
+    engine->queryAllServers();
+    QUdpSocket stranger;
+    ASSERT_TRUE(stranger.bind(loopback, 0));
+    const QByteArray reply = HlReplies::playersReply(describe("Stranger", {"a"}));
+    const quint64 readBefore = engine->datagramsRead();
+    // More than the window, fewer than the small buffer holds.
+    const int strangers = 2 * m_window;
+    for (int i = 0; i < strangers; ++i)
+        stranger.writeDatagram(reply, loopback, engine->localPort());
+    ASSERT_TRUE(QTest::qWaitFor([&] { return engine->datagramsRead() >= readBefore + strangers; }, 5000));
+    QTest::qWait(20);
+    EXPECT_EQ(hole->drain(), m_window);
+    EXPECT_EQ(engine->queuedRequests(), std::size_t(40 - m_window));
+}

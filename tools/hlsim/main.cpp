@@ -46,8 +46,8 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
     if (!parseNumber(parser.value(QStringLiteral("port")), 0, 65535, number))
         return QStringLiteral("--port needs a number from 0 to 65535");
     options.firstPort = static_cast<quint16>(number);
-    if (!parseNumber(parser.value(QStringLiteral("count")), 1, 4096, number))
-        return QStringLiteral("--count needs a number from 1 to 4096");
+    if (!parseNumber(parser.value(QStringLiteral("count")), 1, 16384, number))
+        return QStringLiteral("--count needs a number from 1 to 16384");
     options.count = static_cast<int>(number);
     if (options.firstPort != 0 && options.firstPort + options.count - 1 > 65535)
         return QStringLiteral("--port plus --count passes port 65535");
