@@ -1,3 +1,4 @@
+#include "AppInfo.h"
 #include "platform/CommandLine.h"
 #include "platform/DesktopSession.h"
 #include "platform/SingleInstance.h"
