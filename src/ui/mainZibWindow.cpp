@@ -272,10 +272,9 @@ void mainZibWindow::onStartWithDesktopToggled(bool enabled)
         return;
     const QSignalBlocker quiet(m_actStartWithDesktop);
     m_actStartWithDesktop->setChecked(!enabled);
-    MessageBox::error(this, enabled ? QStringLiteral("Zib could not be set to start with the desktop:\n")
-                                          + Autostart::entryPath(autostartConfigHome())
-                                    : QStringLiteral("Zib could not stop starting with the desktop:\n")
-                                          + Autostart::entryPath(autostartConfigHome()));
+    const QString why = enabled ? QStringLiteral("Zib could not be set to start with the desktop:\n")
+                                : QStringLiteral("Zib could not stop starting with the desktop:\n");
+    MessageBox::error(this, why + Autostart::entryPath(autostartConfigHome()));
 }
 
 void mainZibWindow::goOnline()
