@@ -1,17 +1,54 @@
+#include "AppInfo.h"
+#include "platform/CommandLine.h"
+#include "platform/DesktopSession.h"
 #include "platform/SingleInstance.h"
 #include "ui/FixedLayout.h"
 #include "ui/mainZibWindow.h"
 
 #include <QApplication>
 
+#include <cstdio>
+
+namespace {
+
+QStringList rawArguments(int argc, char **argv)
+{
+    QStringList arguments;
+    for (int i = 0; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    return arguments;
+}
+
+} // namespace
+
 int main(int argc, char **argv)
 {
+    // Read before the application object exists: --help and --version must answer where there
+    // is no display to connect to.
+    const CommandLine::Result command = CommandLine::parse(rawArguments(argc, argv), QStringLiteral(ZIB_VERSION));
+    switch (command.action) {
+    case CommandLine::Result::Action::ShowHelp:
+    case CommandLine::Result::Action::ShowVersion:
+        std::fputs(command.text.toLocal8Bit().constData(), stdout);
+        return 0;
+    case CommandLine::Result::Action::Fail:
+        std::fputs(command.text.toLocal8Bit().constData(), stderr);
+        return 2;
+    case CommandLine::Result::Action::Run:
+        break;
+    }
+
+    if (const auto platform = DesktopSession::preferredPlatform(DesktopSession::currentEnvironment()))
+        qputenv("QT_QPA_PLATFORM", *platform);
+
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Zib"));
+    QApplication::setApplicationVersion(QStringLiteral(ZIB_VERSION));
+    QApplication::setDesktopFileName(QStringLiteral(ZIB_APP_ID));
     FixedLayout::useBundledFonts();
 
     // Before anything else: a second copy asks the first to show itself and ends without
-    // reading or writing anything.
+    // reading or writing anything, whatever it was started with.
     SingleInstance instance(SingleInstance::defaultLockPath(), SingleInstance::defaultServerName());
     if (!instance.tryBecomePrimary()) {
         instance.notifyPrimary();
@@ -22,7 +59,10 @@ int main(int argc, char **argv)
     // the program. It ends when the main window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
 
-    mainZibWindow window;
+    mainZibWindow::Options options;
+    options.settingsPath = command.settingsPath;
+    options.startMinimized = command.minimized;
+    mainZibWindow window(options);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &mainZibWindow::restoreFromTray);
     QObject::connect(&window, &mainZibWindow::shutDown, &app, &QCoreApplication::quit, Qt::QueuedConnection);
     window.startUp();

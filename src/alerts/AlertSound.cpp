@@ -1,18 +1,13 @@
 #include "alerts/AlertSound.h"
 
+#include "platform/AppPaths.h"
+
 #include <QApplication>
 #include <QAudioDevice>
-#include <QCoreApplication>
-#include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
 #include <QSoundEffect>
 #include <QUrl>
-
-QString WaveAlertSound::defaultPath()
-{
-    return QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral("alert.wav"));
-}
 
 WaveAlertSound::WaveAlertSound(const QString &path, QObject *parent)
     : QObject(parent)
@@ -24,12 +19,16 @@ WaveAlertSound::~WaveAlertSound() = default;
 
 void WaveAlertSound::play()
 {
-    const QFileInfo file(m_path);
+    const QFileInfo file(m_path.isEmpty() ? AppPaths::alertSoundPath() : m_path);
     if (!file.isFile() || !file.isReadable() || QMediaDevices::defaultAudioOutput().isNull()) {
         QApplication::beep();
         return;
     }
+    // The user may have put a sound of their own in place since the last alert.
+    if (m_effect && m_effectPath != file.absoluteFilePath())
+        forgetEffect();
     if (!m_effect) {
+        m_effectPath = file.absoluteFilePath();
         // Made on first use: a program that never alerts never opens the audio device.
         m_effect = new QSoundEffect(this);
         connect(m_effect, &QSoundEffect::statusChanged, this, &WaveAlertSound::onStatusChanged);

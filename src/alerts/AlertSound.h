@@ -22,10 +22,9 @@ class WaveAlertSound final : public QObject, public AlertSound
     Q_DISABLE_COPY_MOVE(WaveAlertSound)
 
 public:
-    /// The file "alert.wav" beside the program.
-    static QString defaultPath();
-
-    explicit WaveAlertSound(const QString &path = defaultPath(), QObject *parent = nullptr);
+    /// Plays `path`; an empty path looks for "alert.wav" afresh at every alert: the user's own
+    /// in the configuration folder, then the one beside the program, then the installed one.
+    explicit WaveAlertSound(const QString &path = {}, QObject *parent = nullptr);
     ~WaveAlertSound() override;
 
     void play() override;
@@ -35,6 +34,8 @@ private:
     void forgetEffect();
 
     QString m_path;
+    /// The file the current effect was made from.
+    QString m_effectPath;
     QSoundEffect *m_effect = nullptr;
     bool m_playWhenLoaded = false;
 };

@@ -1,10 +1,9 @@
 #include "model/mdlZibProcessing.h"
 
 #include "model/Numeric.h"
+#include "platform/AppPaths.h"
 #include "platform/ProfileFile.h"
 
-#include <QCoreApplication>
-#include <QDir>
 
 #include <limits>
 #include <utility>
@@ -105,7 +104,7 @@ void removeAndRenumber(QList<std::shared_ptr<Record>> &list, qint16 n, const QSt
 
 QString defaultSettingsPath()
 {
-    return QDir(QCoreApplication::applicationDirPath()).filePath(settingsFileName);
+    return AppPaths::settingsPath();
 }
 
 void loadSettings()
@@ -117,6 +116,7 @@ void loadSettings()
 
 void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound)
 {
+    AppPaths::makeFolderFor(settingsPath);
     if (Numeric::isNumeric(checkSpeed) && Numeric::isNumeric(alertSpeed)) {
         ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("CheckSpeed"), checkSpeed);
         ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("AlertSpeed"), alertSpeed);
@@ -144,6 +144,8 @@ void loadGameServers()
 
 void saveGameServers()
 {
+    if (!gameServers.isEmpty())
+        AppPaths::makeFolderFor(settingsPath);
     for (const auto &server : std::as_const(gameServers))
         server->saveToIni();
 }
@@ -167,6 +169,8 @@ void loadClanFilters()
 
 void saveClanFilters()
 {
+    if (!clanFilters.isEmpty())
+        AppPaths::makeFolderFor(settingsPath);
     for (const auto &filter : std::as_const(clanFilters))
         filter->saveToIni();
 }

@@ -30,7 +30,8 @@ inline const QString settingsSection = QStringLiteral("ZIB SETTINGS");
 inline const QString settingsFileName = QStringLiteral("ZIBsettings.ini");
 inline const QString endMarker = QStringLiteral("BREAKVALUE");
 
-/// The settings file beside the program.
+/// The settings file beside the program for a copy of its own, else in the user's configuration
+/// folder (AppPaths). The folder is made by the first save that writes something.
 QString defaultSettingsPath();
 
 void loadSettings();

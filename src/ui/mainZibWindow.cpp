@@ -4,6 +4,7 @@
 #include "model/GameServer.h"
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
+#include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
 #include "ui/FixedLayout.h"
@@ -19,6 +20,7 @@
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QMenu>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPlainTextEdit>
@@ -99,6 +101,7 @@ mainZibWindow::mainZibWindow(Options options, QWidget *parent)
     m_sysTray.setObjectName(QStringLiteral("sysTray"));
     m_sysTray.setIcon(QIcon(picture));
     m_sysTray.setToolTip(QStringLiteral("Zib is watching your servers"));
+    buildTrayMenu();
 
     connect(&m_engine, &QueryEngine::checkingChanged, this, &mainZibWindow::onCheckingChanged);
     connect(&m_engine, &QueryEngine::matchingTick, this, &mainZibWindow::onMatchingTick);
@@ -222,7 +225,58 @@ void mainZibWindow::startUp()
     setFixedSize(Twips::toPixels(compactClient, screen()));
     m_btnViewServers->setText(showServersText);
     m_started = true;
-    show();
+    if (!m_options.startMinimized) {
+        show();
+    } else if (m_trayAvailable) {
+        // Straight into the tray: the window is never shown until the icon brings it back.
+        setWindowState(Qt::WindowMinimized);
+        followWindowState();
+    } else {
+        showMinimized();
+    }
+}
+
+void mainZibWindow::buildTrayMenu()
+{
+    m_trayMenu = std::make_unique<QMenu>();
+    m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
+    QAction *show = m_trayMenu->addAction(QStringLiteral("Show Zib"));
+    show->setObjectName(QStringLiteral("actShowZib"));
+    connect(show, &QAction::triggered, this, &mainZibWindow::restoreFromTray);
+
+    if (Autostart::isSupported()) {
+        m_actStartWithDesktop = m_trayMenu->addAction(QStringLiteral("Start with the desktop"));
+        m_actStartWithDesktop->setObjectName(QStringLiteral("actStartWithDesktop"));
+        m_actStartWithDesktop->setCheckable(true);
+        // The entry may be removed by hand or by a desktop's own settings: look each time.
+        connect(m_trayMenu.get(), &QMenu::aboutToShow, this, [this] {
+            const QSignalBlocker quiet(m_actStartWithDesktop);
+            m_actStartWithDesktop->setChecked(Autostart::isEnabled(autostartConfigHome()));
+        });
+        connect(m_actStartWithDesktop, &QAction::toggled, this, &mainZibWindow::onStartWithDesktopToggled);
+    }
+
+    m_trayMenu->addSeparator();
+    QAction *quit = m_trayMenu->addAction(QStringLiteral("Quit"));
+    quit->setObjectName(QStringLiteral("actQuit"));
+    connect(quit, &QAction::triggered, this, &QWidget::close);
+    m_sysTray.setContextMenu(m_trayMenu.get());
+}
+
+QString mainZibWindow::autostartConfigHome() const
+{
+    return m_options.autostartConfigHome.isEmpty() ? Autostart::userConfigHome() : m_options.autostartConfigHome;
+}
+
+void mainZibWindow::onStartWithDesktopToggled(bool enabled)
+{
+    if (Autostart::setEnabled(autostartConfigHome(), enabled, Autostart::currentCommand()))
+        return;
+    const QSignalBlocker quiet(m_actStartWithDesktop);
+    m_actStartWithDesktop->setChecked(!enabled);
+    const QString why = enabled ? QStringLiteral("Zib could not be set to start with the desktop:\n")
+                                : QStringLiteral("Zib could not stop starting with the desktop:\n");
+    MessageBox::error(this, why + Autostart::entryPath(autostartConfigHome()));
 }
 
 void mainZibWindow::goOnline()

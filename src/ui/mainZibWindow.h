@@ -9,10 +9,13 @@
 #include <QSystemTrayIcon>
 #include <QWidget>
 
+#include <memory>
 #include <optional>
 
 class QCheckBox;
+class QAction;
 class QLabel;
+class QMenu;
 class QPlainTextEdit;
 class QPushButton;
 class QTableWidget;
@@ -27,6 +30,10 @@ struct MainWindowOptions
     std::optional<bool> trayAvailable;
     /// The connection test; empty means ask the system.
     ConnectionState::Test connectionTest;
+    /// Start hidden in the tray, or minimised where there is no tray.
+    bool startMinimized = false;
+    /// The folder whose autostart/ entry starts Zib with the desktop; empty means the user's own.
+    QString autostartConfigHome;
 };
 
 // The program's one permanent window. Its start-up is the program's start-up and its closing
@@ -56,6 +63,7 @@ public:
     AlertController &alerts() { return m_alerts; }
     bool trayAvailable() const { return m_trayAvailable; }
     QSystemTrayIcon &sysTray() { return m_sysTray; }
+    QMenu *trayMenu() const { return m_trayMenu.get(); }
 
 signals:
     /// The shutdown sequence has run; nothing of the program is left to do.
@@ -84,9 +92,12 @@ private slots:
     void onTrayActivated(QSystemTrayIcon::ActivationReason reason);
     void onMatchingTick();
     void onCheckingChanged(bool enabled);
+    void onStartWithDesktopToggled(bool enabled);
 
 private:
     void buildControls();
+    void buildTrayMenu();
+    QString autostartConfigHome() const;
     void followWindowState();
     void goOnline();
     /// The server number the grid's current row carries, or 0 when it carries none.
@@ -102,6 +113,8 @@ private:
     QueryEngine m_engine;
     AlertController m_alerts;
     QSystemTrayIcon m_sysTray;
+    std::unique_ptr<QMenu> m_trayMenu;
+    QAction *m_actStartWithDesktop = nullptr;
 
     QLabel *m_titleLabel = nullptr;
     QPlainTextEdit *m_txtResponse = nullptr;

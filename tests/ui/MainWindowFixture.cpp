@@ -79,6 +79,8 @@ mainZibWindow &MainWindowFixture::start(Start how)
     options.settingsPath = mdlZibProcessing::settingsPath;
     options.localPort = m_port;
     options.trayAvailable = how.tray;
+    options.startMinimized = how.minimized;
+    options.autostartConfigHome = autostartHome();
     options.connectionTest = [how] { return ConnectionState::State{how.connected, how.flags}; };
     m_window = std::make_unique<mainZibWindow>(options);
     m_window->startUp();

@@ -23,6 +23,7 @@ protected:
         bool connected = true;
         quint32 flags = 0x02;
         bool tray = false;
+        bool minimized = false;
     };
     mainZibWindow &start(Start how);
     mainZibWindow &start() { return start(Start{}); }
@@ -49,6 +50,9 @@ protected:
 
     /// A settings file with these servers (name, address, port) and a check speed.
     void writeServers(const QList<QStringList> &servers, int checkSpeed = 30);
+
+    /// Stands in for ~/.config, so no test touches the user's autostart folder.
+    QString autostartHome() const { return m_dir.filePath(QStringLiteral("xdg-config")); }
 
     quint16 m_port = 0;
     std::unique_ptr<mainZibWindow> m_window;

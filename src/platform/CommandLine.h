@@ -1,0 +1,26 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The program's few command-line options. Read before the application object exists, so that
+// --help and --version answer on a machine without a display.
+namespace CommandLine {
+
+struct Result
+{
+    enum class Action { Run, ShowHelp, ShowVersion, Fail };
+    Action action = Action::Run;
+    /// The settings file chosen with --settings, made absolute; empty when none was chosen.
+    QString settingsPath;
+    /// Start hidden in the tray (or minimised where there is no tray).
+    bool minimized = false;
+    /// What to print: the help, the version line, or the error with a hint.
+    QString text;
+};
+
+/// Reads `arguments` (the program's name first, as argv has it). `version` is the version
+/// line's number.
+Result parse(const QStringList &arguments, const QString &version);
+
+} // namespace CommandLine

@@ -1,0 +1,120 @@
+#include "MainWindowFixture.h"
+
+#include "model/mdlZibProcessing.h"
+#include "platform/Autostart.h"
+#include "ui/MessageBox.h"
+
+#include <QAction>
+#include <QFile>
+#include <QMenu>
+#include <QSignalSpy>
+#include <QTest>
+
+namespace {
+
+QAction *action(QMenu *menu, const char *name)
+{
+    QAction *found = menu->findChild<QAction *>(QLatin1String(name));
+    EXPECT_NE(found, nullptr) << name;
+    return found;
+}
+
+} // namespace
+
+TEST_F(MainWindowFixture, TheTrayMenuShowsStartsWithTheDesktopAndQuits)
+{
+    mainZibWindow &window = start({.tray = true});
+    QMenu *menu = window.trayMenu();
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(window.sysTray().contextMenu(), menu);
+    QStringList texts;
+    for (const QAction *item : menu->actions())
+        texts.append(item->isSeparator() ? QStringLiteral("-") : item->text());
+    EXPECT_EQ(texts, (QStringList{QStringLiteral("Show Zib"), QStringLiteral("Start with the desktop"),
+                                  QStringLiteral("-"), QStringLiteral("Quit")}));
+    EXPECT_TRUE(action(menu, "actStartWithDesktop")->isCheckable());
+
+    window.setWindowState(Qt::WindowMinimized);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return !window.isVisible(); }, 1000));
+    action(menu, "actShowZib")->trigger();
+    EXPECT_TRUE(window.isVisible());
+    EXPECT_FALSE(window.isMinimized());
+    EXPECT_FALSE(window.sysTray().isVisible());
+}
+
+TEST_F(MainWindowFixture, StartWithTheDesktopWritesAndRemovesTheAutostartEntry)
+{
+    mainZibWindow &window = start({.tray = true});
+    QAction *item = action(window.trayMenu(), "actStartWithDesktop");
+    const QString entry = Autostart::entryPath(autostartHome());
+
+    emit window.trayMenu()->aboutToShow();
+    EXPECT_FALSE(item->isChecked());
+    item->trigger();
+    EXPECT_TRUE(item->isChecked());
+    QFile file(entry);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(file.readAll().contains(" --minimized\n"));
+    file.close();
+
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    EXPECT_FALSE(QFileInfo::exists(entry));
+
+    // Put back by hand (or by the desktop's own settings): the menu says so when it opens.
+    ASSERT_TRUE(Autostart::setEnabled(autostartHome(), true, QStringLiteral("zib")));
+    emit window.trayMenu()->aboutToShow();
+    EXPECT_TRUE(item->isChecked());
+    EXPECT_FALSE(MessageBox::lastShown()) << "nothing went wrong";
+}
+
+TEST_F(MainWindowFixture, AnAutostartEntryThatCannotBeWrittenIsSaidAndLeftUnticked)
+{
+    mainZibWindow &window = start({.tray = true});
+    QDir().mkpath(autostartHome());
+    QFile blocker(autostartHome() + QStringLiteral("/autostart"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QAction *item = action(window.trayMenu(), "actStartWithDesktop");
+    item->trigger();
+    EXPECT_FALSE(item->isChecked());
+    const auto shown = MessageBox::lastShown();
+    ASSERT_TRUE(shown);
+    EXPECT_EQ(shown->title, QStringLiteral("ERROR"));
+    EXPECT_TRUE(shown->text.contains(Autostart::entryPath(autostartHome()))) << shown->text.toStdString();
+}
+
+TEST_F(MainWindowFixture, StartedMinimizedItWaitsInTheTrayOrOnTheTaskbar)
+{
+    mainZibWindow &inTray = start({.tray = true, .minimized = true});
+    QTest::qWait(20);
+    EXPECT_FALSE(inTray.isVisible());
+    EXPECT_TRUE(inTray.sysTray().isVisible());
+    emit inTray.sysTray().activated(QSystemTrayIcon::Trigger);
+    EXPECT_TRUE(inTray.isVisible());
+    EXPECT_FALSE(inTray.isMinimized());
+    EXPECT_FALSE(inTray.sysTray().isVisible());
+    m_window.reset();
+
+    mainZibWindow &onTaskbar = start({.tray = false, .minimized = true});
+    QTest::qWait(20);
+    EXPECT_TRUE(onTaskbar.isVisible()) << "hidden without a tray, it could never come back";
+    EXPECT_TRUE(onTaskbar.isMinimized());
+    EXPECT_FALSE(onTaskbar.sysTray().isVisible());
+}
+
+TEST_F(MainWindowFixture, QuitFromTheTrayEndsTheProgramWhileHidden)
+{
+    writeServers({{QStringLiteral("Far Away"), QStringLiteral("127.0.0.1"), QStringLiteral("27999")}});
+    mainZibWindow &window = start({.connected = false, .tray = true, .minimized = true});
+    QSignalSpy ended(&window, &mainZibWindow::shutDown);
+    mdlZibProcessing::gameServers.front()->setName(QStringLiteral("Learned Name"));
+
+    action(window.trayMenu(), "actQuit")->trigger();
+    EXPECT_EQ(ended.count(), 1);
+    EXPECT_FALSE(window.sysTray().isVisible());
+    EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 1"), QStringLiteral("Name")), QStringLiteral("Learned Name"))
+        << "the shutdown sequence ran";
+}
