@@ -32,23 +32,24 @@ qint32 readInt32(const QString &section, const QString &key, qint32 defaultValue
 // The keys of one section as the file holds them, or nothing when the section has no marker key.
 using SectionValues = QList<std::pair<QString, QString>>;
 
-std::optional<SectionValues> readSection(const QString &section, const QString &markerKey, const QStringList &keys)
+std::optional<SectionValues> readSection(const ProfileFile::Batch &batch, const QString &section,
+                                        const QString &markerKey, const QStringList &keys)
 {
-    if (read(section, markerKey, endMarker) == endMarker)
+    if (batch.readString(section, markerKey, endMarker) == endMarker)
         return std::nullopt;
     SectionValues values;
     for (const QString &key : keys) {
-        const QString value = read(section, key, endMarker);
+        const QString value = batch.readString(section, key, endMarker);
         if (value != endMarker)
             values.append({key, value});
     }
     return values;
 }
 
-void writeSection(const QString &section, const SectionValues &values)
+void writeSection(ProfileFile::Batch &batch, const QString &section, const SectionValues &values)
 {
     for (const auto &[key, value] : values)
-        ProfileFile::writeString(settingsPath, section, key, value);
+        batch.writeString(section, key, value);
 }
 
 qint16 numberOf(const GameServer &server)
@@ -81,23 +82,26 @@ void removeAndRenumber(QList<std::shared_ptr<Record>> &list, qint16 n, const QSt
 {
     if (n < 1 || n > list.size())
         return;
-    list[n - 1]->deleteFromINI();
+    // Every step below goes into one write of the file.
+    ProfileFile::Batch batch(settingsPath);
+    list[n - 1]->deleteFromINI(batch);
     list.removeAt(n - 1);
 
     std::shared_ptr<Record> moved;
     SectionValues carried;
     if (n != list.size() + 1) {
         moved = list.back();
-        if (const auto values = readSection(Record::sectionName(numberOf(*moved)), markerKey, keys))
+        if (const auto values = readSection(batch, Record::sectionName(numberOf(*moved)), markerKey, keys))
             carried = *values;
-        moved->deleteFromINI();
+        moved->deleteFromINI(batch);
         renumber(*moved, n);
     }
 
     for (const auto &record : std::as_const(list)) {
-        if (!record->saveToIni() && record == moved)
-            writeSection(Record::sectionName(n), carried);
+        if (!record->saveToIni(batch) && record == moved)
+            writeSection(batch, Record::sectionName(n), carried);
     }
+    batch.commit();
     load();
 }
 
@@ -117,11 +121,13 @@ void loadSettings()
 
 void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound)
 {
+    ProfileFile::Batch batch(settingsPath);
     if (Numeric::isNumeric(checkSpeed) && Numeric::isNumeric(alertSpeed)) {
-        ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("CheckSpeed"), checkSpeed);
-        ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("AlertSpeed"), alertSpeed);
+        batch.writeString(settingsSection, QStringLiteral("CheckSpeed"), checkSpeed);
+        batch.writeString(settingsSection, QStringLiteral("AlertSpeed"), alertSpeed);
     }
-    ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("AlertPlaySound"), playSound);
+    batch.writeString(settingsSection, QStringLiteral("AlertPlaySound"), playSound);
+    batch.commit();
     loadSettings();
 }
 
@@ -144,8 +150,10 @@ void loadGameServers()
 
 void saveGameServers()
 {
+    ProfileFile::Batch batch(settingsPath);
     for (const auto &server : std::as_const(gameServers))
-        server->saveToIni();
+        server->saveToIni(batch);
+    batch.commit();
 }
 
 void loadClanFilters()
@@ -167,8 +175,10 @@ void loadClanFilters()
 
 void saveClanFilters()
 {
+    ProfileFile::Batch batch(settingsPath);
     for (const auto &filter : std::as_const(clanFilters))
-        filter->saveToIni();
+        filter->saveToIni(batch);
+    batch.commit();
 }
 
 void removeGameServer(qint16 n)

@@ -2,11 +2,19 @@
 
 #include <QString>
 
+#include <memory>
+
 // Reads and writes the settings file one key at a time, with the INI dialect the program has
 // always used: section and key names without regard to case, blanks around values dropped,
-// values cut at 254 characters, one byte per character. Nothing is cached: every call reads the
-// file afresh, and every change is written whole to a temporary file that then replaces the old one.
+// values cut at 254 characters, one byte per character. Every call sees the file as it is on the
+// disk: the parsed file is kept between calls only while the file's stamp (its id, size and times)
+// stays the same, so an edit by hand between two calls is seen at the next. Every change is written
+// whole to a temporary file that then replaces the old one.
 namespace ProfileFile {
+
+namespace detail {
+struct Document;
+}
 
 /// Longest value a read returns; longer values are cut there.
 inline constexpr qsizetype maxValueLength = 254;
@@ -17,10 +25,45 @@ QString readString(const QString &path, const QString &section, const QString &k
 
 /// Sets `key` in `section` to `value`, adding the key, the section or the file as needed.
 /// CR, LF and NUL inside the value are written as blanks, so no value can add a line.
-/// Returns false when the file could not be written (the old file is then left as it was).
+/// Returns false when the file could not be written (the old file is then left as it was),
+/// also when the value was already there but the file is read-only.
 bool writeString(const QString &path, const QString &section, const QString &key, const QString &value);
 
-/// Removes `section` with all its entries; a missing section changes nothing.
+/// Removes `section` with all its entries; a missing section changes nothing, and reports
+/// failure only when the file could not have been written (read-only, or its folder missing).
 bool deleteSection(const QString &path, const QString &section);
+
+/// Several changes to one file, written at once: the file ends as the same calls made one by
+/// one would leave it, but it is written a single time, and a crash or a failed write leaves
+/// the old file whole. Reads through the batch see its own changes.
+class Batch
+{
+public:
+    explicit Batch(QString path);
+    ~Batch();
+    Batch(const Batch &) = delete;
+    Batch &operator=(const Batch &) = delete;
+
+    QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void deleteSection(const QString &section);
+
+    /// Writes the file when a change needs it. False when it could not be written; a batch that
+    /// changed nothing is false when the file could not have been written either (read-only, or
+    /// missing in a missing folder). The batch can be used again after it.
+    bool commit();
+
+private:
+    QString m_path;
+    std::unique_ptr<detail::Document> m_document;
+    bool m_changed = false;
+};
+
+/// How many times this process has written a settings file so far (for tests and benchmarks).
+quint64 fileWrites();
+
+/// Switches the kept image of the file off (every call then reads and parses the file afresh) or
+/// back on; tests compare the two.
+void setCaching(bool enabled);
 
 } // namespace ProfileFile
