@@ -530,7 +530,6 @@ void setCaching(bool enabled)
     Cache &kept = cache();
     const QMutexLocker lock(&kept.mutex);
     kept.enabled = enabled;
-    kept.document.reset();
 }
 
 } // namespace ProfileFile

@@ -62,8 +62,8 @@ private:
 /// How many times this process has written a settings file so far (for tests and benchmarks).
 quint64 fileWrites();
 
-/// Switches the kept image of the file off (every call then reads and parses the file afresh) or
-/// back on; tests compare the two.
+/// Switches the kept image of the file off (every call then reads and parses the file afresh, and
+/// the image kept so far is left as it is) or back on; tests compare the two.
 void setCaching(bool enabled);
 
 } // namespace ProfileFile
