@@ -13,20 +13,15 @@ namespace mdlZibProcessing {
 
 namespace {
 
-QString read(const QString &section, const QString &key, const QString &defaultValue)
-{
-    return ProfileFile::readString(settingsPath, section, key, defaultValue);
-}
-
 // A hand-edited value that is no number, or does not fit, reads as the key's default.
-qint16 readInt16(const QString &section, const QString &key, qint16 defaultValue)
+qint16 readInt16(const ProfileFile::Batch &file, const QString &section, const QString &key, qint16 defaultValue)
 {
-    return Numeric::toInt16(read(section, key, QString::number(defaultValue))).value_or(defaultValue);
+    return Numeric::toInt16(file.readString(section, key, QString::number(defaultValue))).value_or(defaultValue);
 }
 
-qint32 readInt32(const QString &section, const QString &key, qint32 defaultValue)
+qint32 readInt32(const ProfileFile::Batch &file, const QString &section, const QString &key, qint32 defaultValue)
 {
-    return Numeric::toInt32(read(section, key, QString::number(defaultValue))).value_or(defaultValue);
+    return Numeric::toInt32(file.readString(section, key, QString::number(defaultValue))).value_or(defaultValue);
 }
 
 // The keys of one section as the file holds them, or nothing when the section has no marker key.
@@ -112,11 +107,14 @@ QString defaultSettingsPath()
     return QDir(QCoreApplication::applicationDirPath()).filePath(settingsFileName);
 }
 
+// Each load reads every key from one image of the file, taken once (a batch that is never
+// committed): a list of a thousand servers is three thousand reads.
 void loadSettings()
 {
-    CheckSpeed = readInt16(settingsSection, QStringLiteral("CheckSpeed"), 30);
-    AlertSpeed = readInt16(settingsSection, QStringLiteral("AlertSpeed"), 5);
-    AlertPlaySound = readInt16(settingsSection, QStringLiteral("AlertPlaySound"), 1);
+    const ProfileFile::Batch file(settingsPath);
+    CheckSpeed = readInt16(file, settingsSection, QStringLiteral("CheckSpeed"), 30);
+    AlertSpeed = readInt16(file, settingsSection, QStringLiteral("AlertSpeed"), 5);
+    AlertPlaySound = readInt16(file, settingsSection, QStringLiteral("AlertPlaySound"), 1);
 }
 
 void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound)
@@ -133,13 +131,14 @@ void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QS
 
 void loadGameServers()
 {
+    const ProfileFile::Batch file(settingsPath);
     ServerList list;
     for (qint16 n = 1; n < std::numeric_limits<qint16>::max(); ++n) {
         const QString section = GameServer::sectionName(n);
         auto server = std::make_shared<GameServer>();
-        server->setName(read(section, QStringLiteral("Name"), endMarker));
-        server->setAddress(read(section, QStringLiteral("Address"), endMarker));
-        server->setPort(readInt32(section, QStringLiteral("Port"), 0));
+        server->setName(file.readString(section, QStringLiteral("Name"), endMarker));
+        server->setAddress(file.readString(section, QStringLiteral("Address"), endMarker));
+        server->setPort(readInt32(file, section, QStringLiteral("Port"), 0));
         if (server->address() == endMarker)
             break;
         server->setServerNumber(n);
@@ -158,13 +157,14 @@ void saveGameServers()
 
 void loadClanFilters()
 {
+    const ProfileFile::Batch file(settingsPath);
     FilterList list;
     for (qint16 n = 1; n < std::numeric_limits<qint16>::max(); ++n) {
         const QString section = ClanFilter::sectionName(n);
         auto filter = std::make_shared<ClanFilter>();
-        filter->setClanTag(read(section, QStringLiteral("Tag"), endMarker));
-        filter->setAlert(read(section, QStringLiteral("Alert"), endMarker) == QStringLiteral("TRUE"));
-        filter->setAlertTrigger(readInt16(section, QStringLiteral("Trigger"), 0));
+        filter->setClanTag(file.readString(section, QStringLiteral("Tag"), endMarker));
+        filter->setAlert(file.readString(section, QStringLiteral("Alert"), endMarker) == QStringLiteral("TRUE"));
+        filter->setAlertTrigger(readInt16(file, section, QStringLiteral("Trigger"), 0));
         if (filter->clanTag() == endMarker)
             break;
         filter->setClanFilterNumber(n);

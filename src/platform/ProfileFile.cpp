@@ -21,7 +21,8 @@ namespace {
 enum class Ending : quint8 { None, Lf, Cr, CrLf };
 
 // One line of the file without its terminator; the terminator is kept apart so untouched lines
-// are written back byte for byte.
+// are written back byte for byte. A line read from the file refers to the file's bytes, which
+// every copy of its document keeps alive; a line a change made holds its own text.
 struct Line
 {
     QByteArray text;
@@ -179,21 +180,37 @@ bool hasLineBreak(QByteArrayView text)
 struct detail::Document
 {
     bool exists = false;
+    QByteArray source;
     std::vector<Section> sections{Section{}};
-    QHash<QByteArray, qsizetype> index;
+    // Built on the first look-up in a file with many sections; a short file is searched in order.
+    mutable QHash<QByteArray, qsizetype> index;
+    mutable bool indexed = false;
+    static constexpr std::size_t searchedInOrder = 32;
 
+    /// `data` must own its bytes (not be raw data): the lines refer to them.
     static Document parse(const QByteArray &data, bool exists)
     {
         Document document;
         document.exists = exists;
-        const char *const bytes = data.constData();
+        document.source = data;
+        const char *const bytes = document.source.constData();
         const qsizetype n = data.size();
+        const QByteArrayView all(bytes, n);
+        const auto next = [&all, n](char c, qsizetype from) {
+            const qsizetype at = all.indexOf(c, from);
+            return at < 0 ? n : at;
+        };
+        // Where the next CR and the next LF lie, each looked for again only once passed.
+        qsizetype nextCr = -1;
+        qsizetype nextLf = -1;
         qsizetype start = 0;
         while (start < n) {
-            qsizetype i = start;
-            while (i < n && bytes[i] != '\r' && bytes[i] != '\n')
-                ++i;
-            Line line{QByteArray(bytes + start, i - start), Ending::None};
+            if (nextCr < start)
+                nextCr = next('\r', start);
+            if (nextLf < start)
+                nextLf = next('\n', start);
+            qsizetype i = std::min(nextCr, nextLf);
+            Line line{QByteArray::fromRawData(bytes + start, i - start), Ending::None};
             if (i < n) {
                 const bool crlf = bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n';
                 line.ending = crlf ? Ending::CrLf : bytes[i] == '\r' ? Ending::Cr : Ending::Lf;
@@ -201,10 +218,9 @@ struct detail::Document
             }
             start = i;
             if (const auto name = headerName(line.text))
-                document.sections.push_back(Section{name->toByteArray(), true, {}});
+                document.sections.push_back(Section{QByteArray::fromRawData(name->data(), name->size()), true, {}});
             document.sections.back().lines.push_back(std::move(line));
         }
-        document.reindex();
         return document;
     }
 
@@ -226,8 +242,9 @@ struct detail::Document
         return data;
     }
 
-    void reindex()
+    void reindex() const
     {
+        indexed = true;
         index.clear();
         index.reserve(qsizetype(sections.size()));
         for (qsizetype i = 1; i < qsizetype(sections.size()); ++i) {
@@ -237,9 +254,24 @@ struct detail::Document
         }
     }
 
+    // Where the first section of this name lies, or -1.
+    qsizetype sectionAt(QByteArrayView name) const
+    {
+        if (sections.size() <= searchedInOrder) {
+            for (std::size_t i = 1; i < sections.size(); ++i) {
+                if (sameName(sections[i].name, name))
+                    return qsizetype(i);
+            }
+            return -1;
+        }
+        if (!indexed)
+            reindex();
+        return index.value(foldedName(name), -1);
+    }
+
     const Section *find(QByteArrayView name) const
     {
-        const qsizetype at = index.value(foldedName(name), -1);
+        const qsizetype at = sectionAt(name);
         return at < 0 ? nullptr : &sections[std::size_t(at)];
     }
 
@@ -293,14 +325,15 @@ struct detail::Document
         const QByteArray keyName = nameBytes(keyText);
         const QByteArray newValue = valueBytes(valueText);
 
-        const qsizetype at = index.value(foldedName(sectionName), -1);
+        const qsizetype at = sectionAt(sectionName);
         if (at < 0) {
             if (Line *last = lastLine(); last && last->ending == Ending::None)
                 last->ending = Ending::CrLf;
             const QByteArray header = '[' + sectionName + ']';
             const QByteArray entry = keyName + '=' + newValue;
             sections.push_back(Section{sectionName, true, {{header, Ending::CrLf}, {entry, Ending::CrLf}}});
-            index.insert(foldedName(sectionName), qsizetype(sections.size()) - 1);
+            if (indexed)
+                index.insert(foldedName(sectionName), qsizetype(sections.size()) - 1);
             if (hasLineBreak(header) || headerName(header) != QByteArrayView(sectionName))
                 *this = parse(bytes(), exists);
             else
@@ -338,11 +371,11 @@ struct detail::Document
     /// Whether the change needs the file written.
     bool remove(const QString &sectionText)
     {
-        const qsizetype at = index.value(foldedName(nameBytes(sectionText)), -1);
+        const qsizetype at = sectionAt(nameBytes(sectionText));
         if (!exists || at < 0)
             return false;
         sections.erase(sections.begin() + at);
-        reindex();
+        indexed = false;
         return true;
     }
 };
@@ -471,7 +504,27 @@ Batch::Batch(QString path)
 {
 }
 
+Batch::Batch(QString path, std::unique_ptr<Document> document)
+    : m_path(std::move(path))
+    , m_document(std::move(document))
+{
+}
+
 Batch::~Batch() = default;
+Batch::Batch(Batch &&) noexcept = default;
+Batch &Batch::operator=(Batch &&) noexcept = default;
+
+Batch Batch::overBytes(const QByteArray &bytes)
+{
+    // A copy of its own: the bytes handed in may be raw data that goes away.
+    const QByteArray owned(bytes.constData(), bytes.size());
+    return Batch(QString(), std::make_unique<Document>(Document::parse(owned, true)));
+}
+
+QByteArray Batch::bytes() const
+{
+    return m_document->bytes();
+}
 
 QString Batch::readString(const QString &section, const QString &key, const QString &defaultValue) const
 {
@@ -490,6 +543,8 @@ void Batch::deleteSection(const QString &section)
 
 bool Batch::commit()
 {
+    if (m_path.isEmpty())
+        return false;
     if (!m_changed)
         return couldWrite(m_path, m_document->exists);
     if (!writeFile(m_path, m_document->bytes()))

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
 
 #include <memory>
@@ -41,8 +42,14 @@ class Batch
 public:
     explicit Batch(QString path);
     ~Batch();
-    Batch(const Batch &) = delete;
-    Batch &operator=(const Batch &) = delete;
+    Batch(Batch &&) noexcept;
+    Batch &operator=(Batch &&) noexcept;
+
+    /// A batch over bytes in memory, with no file behind it (it cannot commit): how the parser
+    /// and the changes are driven by the fuzzer, away from the disk.
+    static Batch overBytes(const QByteArray &bytes);
+    /// The bytes the file would hold after the changes so far.
+    QByteArray bytes() const;
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     void writeString(const QString &section, const QString &key, const QString &value);
@@ -54,6 +61,8 @@ public:
     bool commit();
 
 private:
+    Batch(QString path, std::unique_ptr<detail::Document> document);
+
     QString m_path;
     std::unique_ptr<detail::Document> m_document;
     bool m_changed = false;
