@@ -111,7 +111,8 @@ bool measure(QTextStream &out, int servers, int runs, bool edits, const QString 
         QFile file(settingsPath);
         return file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.write(settings) == settings.size();
     };
-    std::vector<double> zibTimes, minimalTimes, zibPeaks, minimalPeaks, closeTimes, addTimes, removeTimes;
+    std::vector<double> zibTimes, minimalTimes, zibPeaks, minimalPeaks;
+    std::vector<double> closeTimes, addTimes, removeTimes, closeCpu, addCpu, removeCpu;
     // Taken in turns, so a busy moment of the machine weighs on all alike.
     for (int i = 0; i < runs; ++i) {
         if (!freshFile())
@@ -141,6 +142,9 @@ bool measure(QTextStream &out, int servers, int runs, bool edits, const QString 
         closeTimes.push_back(closing.figure("close-ms"));
         addTimes.push_back(editing.figure("add-ms"));
         removeTimes.push_back(editing.figure("remove-ms"));
+        closeCpu.push_back(closing.figure("close-cpu-ms"));
+        addCpu.push_back(editing.figure("add-cpu-ms"));
+        removeCpu.push_back(editing.figure("remove-cpu-ms"));
     }
 
     const auto show = [&out](const char *what, double ours, double theirs, const char *unit) {
@@ -153,9 +157,13 @@ bool measure(QTextStream &out, int servers, int runs, bool edits, const QString 
     show("process start to first paint", median(zibTimes), median(minimalTimes), " ms");
     show("peak resident memory", median(zibPeaks) / 1024, median(minimalPeaks) / 1024, " MiB");
     if (edits) {
-        out << "  close with " << servers << " changed names: " << QString::number(median(closeTimes), 'f', 1)
-            << " ms; add one server: " << QString::number(median(addTimes), 'f', 1)
-            << " ms; remove the first server: " << QString::number(median(removeTimes), 'f', 1) << " ms\n";
+        const auto both = [](const std::vector<double> &wall, const std::vector<double> &cpu) {
+            return QString::number(median(wall), 'f', 1) + QStringLiteral(" ms (processor ")
+                   + QString::number(median(cpu), 'f', 1) + QStringLiteral(" ms)");
+        };
+        out << "  close with " << servers << " changed names: " << both(closeTimes, closeCpu)
+            << "; add one server: " << both(addTimes, addCpu)
+            << "; remove the first server: " << both(removeTimes, removeCpu) << "\n";
     }
     out.flush();
     return true;

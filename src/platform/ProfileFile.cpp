@@ -151,7 +151,9 @@ QByteArrayView cutForReading(QByteArrayView value)
 
 QByteArray nameBytes(const QString &name)
 {
-    return trimmed(toFileBytes(name)).toByteArray();
+    const QByteArray bytes = toFileBytes(name);
+    const QByteArrayView kept = trimmed(bytes);
+    return kept.size() == bytes.size() ? bytes : kept.toByteArray();
 }
 
 // CR, LF and NUL would end the line early, so they become blanks; leading blanks are dropped,
@@ -166,7 +168,7 @@ QByteArray valueBytes(const QString &value)
     qsizetype lead = 0;
     while (lead < bytes.size() && isBlank(bytes[lead]))
         ++lead;
-    return bytes.sliced(lead);
+    return lead == 0 ? bytes : bytes.sliced(lead);
 }
 
 bool hasLineBreak(QByteArrayView text)
@@ -185,6 +187,10 @@ struct detail::Document
     // Built on the first look-up in a file with many sections; a short file is searched in order.
     mutable QHash<QByteArray, qsizetype> index;
     mutable bool indexed = false;
+    // The last name looked up and where it was: a record's keys are read and written one after
+    // another in the same section. Forgotten whenever a section comes or goes.
+    mutable QByteArray lastName;
+    mutable qsizetype lastAt = -2;
     static constexpr std::size_t searchedInOrder = 32;
 
     /// `data` must own its bytes (not be raw data): the lines refer to them.
@@ -255,7 +261,16 @@ struct detail::Document
     }
 
     // Where the first section of this name lies, or -1.
-    qsizetype sectionAt(QByteArrayView name) const
+    qsizetype sectionAt(const QByteArray &name) const
+    {
+        if (lastAt != -2 && name == lastName)
+            return lastAt;
+        lastName = name;
+        lastAt = lookUp(name);
+        return lastAt;
+    }
+
+    qsizetype lookUp(QByteArrayView name) const
     {
         if (sections.size() <= searchedInOrder) {
             for (std::size_t i = 1; i < sections.size(); ++i) {
@@ -269,7 +284,7 @@ struct detail::Document
         return index.value(foldedName(name), -1);
     }
 
-    const Section *find(QByteArrayView name) const
+    const Section *find(const QByteArray &name) const
     {
         const qsizetype at = sectionAt(name);
         return at < 0 ? nullptr : &sections[std::size_t(at)];
@@ -332,6 +347,7 @@ struct detail::Document
             const QByteArray header = '[' + sectionName + ']';
             const QByteArray entry = keyName + '=' + newValue;
             sections.push_back(Section{sectionName, true, {{header, Ending::CrLf}, {entry, Ending::CrLf}}});
+            lastAt = -2;
             if (indexed)
                 index.insert(foldedName(sectionName), qsizetype(sections.size()) - 1);
             if (hasLineBreak(header) || headerName(header) != QByteArrayView(sectionName))
@@ -376,6 +392,7 @@ struct detail::Document
             return false;
         sections.erase(sections.begin() + at);
         indexed = false;
+        lastAt = -2;
         return true;
     }
 };
