@@ -224,23 +224,39 @@ TEST_F(ProfileFileTest, ChangesThatCouldNotHaveBeenWrittenReportFailure)
     EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=v\r\n"));
 }
 
+// The permission bits of the file's mode, without what Qt adds about the user running this.
+QFile::Permissions modeOf(const QString &path)
+{
+    return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
 // The administrator may write anything the mode forbids; the write must still honour the mode, so
 // these checks look at the file's bits and bytes, never at what the writer may do.
-TEST_F(ProfileFileTest, AReadOnlyFileIsNotReplacedAndAReplacedFileKeepsItsMode)
+TEST_F(ProfileFileTest, AReadOnlyFileIsNeitherReplacedNorChanged)
 {
     setBytes("[S]\r\nk=v\r\n");
     const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
     ASSERT_TRUE(QFile::setPermissions(path(), readOnly));
     EXPECT_FALSE(write("S", "k", QStringLiteral("changed")));
+    EXPECT_FALSE(write("T", "new", QStringLiteral("1")));
     EXPECT_FALSE(ProfileFile::deleteSection(path(), QStringLiteral("S")));
     EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=v\r\n"));
-    EXPECT_EQ(QFile::permissions(path()) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), readOnly);
+    EXPECT_EQ(modeOf(path()), readOnly);
+}
 
-    const QFile::Permissions ownerOnly = QFile::ReadOwner | QFile::WriteOwner;
-    ASSERT_TRUE(QFile::setPermissions(path(), ownerOnly));
-    ASSERT_TRUE(write("S", "k", QStringLiteral("changed")));
-    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=changed\r\n"));
-    EXPECT_EQ(QFile::permissions(path()) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), ownerOnly);
+TEST_F(ProfileFileTest, AReplacedFileKeepsItsPermissionBits)
+{
+    setBytes("[S]\r\nk=v\r\n");
+    // The group may write, the owner may not: nothing may give the owner the right on the way.
+    for (const QFile::Permissions mode : {QFile::ReadOwner | QFile::WriteOwner,
+                                          QFile::ReadOwner | QFile::ReadGroup | QFile::WriteGroup,
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther}) {
+        ASSERT_TRUE(QFile::setPermissions(path(), mode));
+        const QString value = QString::number(int(mode));
+        ASSERT_TRUE(write("S", "k", value));
+        EXPECT_EQ(bytes(), "[S]\r\nk=" + value.toLatin1() + "\r\n");
+        EXPECT_EQ(modeOf(path()), mode);
+    }
 }
 
 // A folder where no file can be made, holding a writable settings file. Its mode keeps an ordinary
