@@ -51,6 +51,10 @@ bool isReadOnly(const QString &path)
     return info.exists() && !info.isWritable();
 }
 
+void keepOwner(int, const QString &)
+{
+}
+
 #else
 
 namespace {
@@ -93,6 +97,15 @@ bool isReadOnly(const QString &path)
     if ((info.st_mode & (S_IWUSR | S_IWGRP | S_IWOTH)) == 0)
         return true;
     return ::access(name.constData(), W_OK) != 0;
+}
+
+void keepOwner(int handle, const QString &path)
+{
+    struct stat info;
+    if (handle < 0 || ::geteuid() != 0 || ::stat(QFile::encodeName(path).constData(), &info) != 0)
+        return;
+    // Left to root, the user's own settings file would come back root's, and closed to its owner.
+    [[maybe_unused]] const int changed = ::fchown(handle, info.st_uid, info.st_gid);
 }
 
 #endif

@@ -28,4 +28,8 @@ Stamp of(const QString &path);
 /// (the administrator included, like the read-only attribute), or none for this user.
 bool isReadOnly(const QString &path);
 
+/// Gives the open file `handle`, about to replace the file at `path`, that file's owner and group,
+/// where this process may (the administrator replacing a user's file); elsewhere does nothing.
+void keepOwner(int handle, const QString &path);
+
 } // namespace FileStamp

@@ -31,11 +31,13 @@ struct Line
 
 // The lines before the first header form a section without a header. Every other section starts
 // with its header line, and none of its later lines is a header.
+using Lines = std::vector<Line>;
+
 struct Section
 {
     QByteArray name;
     bool hasHeader = false;
-    std::vector<Line> lines;
+    Lines lines;
 };
 
 QByteArrayView endingBytes(Ending ending)
@@ -199,6 +201,7 @@ struct detail::Document
         Document document;
         document.exists = exists;
         document.source = data;
+        document.sections.reserve(std::size_t(data.count('[')) + 1);
         const char *const bytes = document.source.constData();
         const qsizetype n = data.size();
         const QByteArrayView all(bytes, n);
@@ -223,8 +226,11 @@ struct detail::Document
                 i += crlf ? 2 : 1;
             }
             start = i;
-            if (const auto name = headerName(line.text))
+            if (const auto name = headerName(line.text)) {
                 document.sections.push_back(Section{QByteArray::fromRawData(name->data(), name->size()), true, {}});
+                // Room for a record's header and three keys at once.
+                document.sections.back().lines.reserve(4);
+            }
             document.sections.back().lines.push_back(std::move(line));
         }
         return document;
@@ -372,7 +378,7 @@ struct detail::Document
 
         // A new key follows the section's last non-blank line, so a blank line that separates
         // it from the next section stays where it is.
-        std::vector<Line> &lines = section.lines;
+        Lines &lines = section.lines;
         qsizetype insertAt = qsizetype(lines.size());
         while (insertAt - 1 > 0 && trimmed(lines[std::size_t(insertAt - 1)].text).isEmpty())
             --insertAt;
@@ -498,8 +504,10 @@ bool writeFile(const QString &path, const QByteArray &data)
         // writing the file in place is the only way left to keep the change.
         return exists && writeInPlace(path, data);
     }
-    if (exists)
+    if (exists) {
         file.setPermissions(permissions);
+        FileStamp::keepOwner(file.handle(), path);
+    }
     if (file.write(data) != data.size()) {
         file.cancelWriting();
         return false;

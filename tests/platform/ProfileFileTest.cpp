@@ -259,6 +259,18 @@ TEST_F(ProfileFileTest, AReplacedFileKeepsItsPermissionBits)
     }
 }
 
+TEST_F(ProfileFileTest, AFileReplacedByTheAdministratorKeepsItsOwner)
+{
+    setBytes("[S]\r\nk=v\r\n");
+    const QString owner = QStringLiteral("65534:65534");
+    if (QProcess::execute(QStringLiteral("chown"), {owner, path()}) != 0 || QFileInfo(path()).ownerId() != 65534)
+        GTEST_SKIP() << "only the administrator can give a file away";
+    ASSERT_TRUE(write("S", "k", QStringLiteral("w")));
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=w\r\n"));
+    EXPECT_EQ(QFileInfo(path()).ownerId(), 65534u);
+    EXPECT_EQ(QFileInfo(path()).groupId(), 65534u);
+}
+
 // A folder where no file can be made, holding a writable settings file. Its mode keeps an ordinary
 // user out; the administrator ignores the mode, so for it the folder is made immutable instead.
 class ClosedFolder
