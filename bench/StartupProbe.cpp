@@ -2,6 +2,8 @@
 // first window is first painted, then ends the program a moment later and reports its peak
 // memory on the way out.
 
+#include "StartupProbe.h"
+
 #include <QApplication>
 #include <QFile>
 #include <QTimer>
@@ -10,6 +12,8 @@
 #include <cstdio>
 
 namespace {
+
+ProbeScenario scenario = nullptr;
 
 // Peak resident memory in KiB as the system counts it, or -1 where it cannot be read.
 long long peakResidentKiB()
@@ -39,6 +43,10 @@ protected:
             std::fflush(stdout);
             // Long enough for what start-up set going (the first queries) to have run.
             QTimer::singleShot(300, qApp, [] {
+                if (scenario) {
+                    scenario();
+                    return;
+                }
                 for (QWidget *window : QApplication::topLevelWidgets())
                     window->close();
                 QCoreApplication::quit();
@@ -61,5 +69,10 @@ void installProbe()
 }
 
 } // namespace
+
+void setProbeScenario(ProbeScenario newScenario)
+{
+    scenario = newScenario;
+}
 
 Q_COREAPP_STARTUP_FUNCTION(installProbe)

@@ -10,17 +10,31 @@ QString ClanFilter::sectionName(qint16 number)
 
 void ClanFilter::deleteFromINI() const
 {
-    ProfileFile::deleteSection(mdlZibProcessing::settingsPath, sectionName(m_clanFilterNumber));
+    ProfileFile::Batch batch(mdlZibProcessing::settingsPath);
+    deleteFromINI(batch);
+    batch.commit();
+}
+
+void ClanFilter::deleteFromINI(ProfileFile::Batch &batch) const
+{
+    batch.deleteSection(sectionName(m_clanFilterNumber));
 }
 
 bool ClanFilter::saveToIni() const
 {
+    ProfileFile::Batch batch(mdlZibProcessing::settingsPath);
+    const bool saved = saveToIni(batch);
+    batch.commit();
+    return saved;
+}
+
+bool ClanFilter::saveToIni(ProfileFile::Batch &batch) const
+{
     if (m_clanTag.isEmpty())
         return false;
     const QString section = sectionName(m_clanFilterNumber);
-    const QString &path = mdlZibProcessing::settingsPath;
-    ProfileFile::writeString(path, section, QStringLiteral("Tag"), m_clanTag);
-    ProfileFile::writeString(path, section, QStringLiteral("Alert"), m_alert ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
-    ProfileFile::writeString(path, section, QStringLiteral("Trigger"), QString::number(m_alertTrigger));
+    batch.writeString(section, QStringLiteral("Tag"), m_clanTag);
+    batch.writeString(section, QStringLiteral("Alert"), m_alert ? QStringLiteral("TRUE") : QStringLiteral("FALSE"));
+    batch.writeString(section, QStringLiteral("Trigger"), QString::number(m_alertTrigger));
     return true;
 }

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace ProfileFile {
+class Batch;
+}
+
 // One clan filter: the tag looked for in player names, whether a match raises an alert, and
 // how many matching players on one server it takes.
 class ClanFilter final
@@ -21,8 +25,10 @@ public:
 
     /// Removes this filter's section from the settings file.
     void deleteFromINI() const;
+    void deleteFromINI(ProfileFile::Batch &batch) const;
     /// Writes the section when the tag is not empty.
     bool saveToIni() const;
+    bool saveToIni(ProfileFile::Batch &batch) const;
 
     /// "CLANFILTER " and the number, the name of this filter's section.
     static QString sectionName(qint16 number);

@@ -11,20 +11,34 @@ QString GameServer::sectionName(qint16 number)
 
 void GameServer::deleteFromINI() const
 {
-    ProfileFile::deleteSection(mdlZibProcessing::settingsPath, sectionName(m_serverNumber));
+    ProfileFile::Batch batch(mdlZibProcessing::settingsPath);
+    deleteFromINI(batch);
+    batch.commit();
+}
+
+void GameServer::deleteFromINI(ProfileFile::Batch &batch) const
+{
+    batch.deleteSection(sectionName(m_serverNumber));
 }
 
 bool GameServer::saveToIni()
+{
+    ProfileFile::Batch batch(mdlZibProcessing::settingsPath);
+    const bool saved = saveToIni(batch);
+    batch.commit();
+    return saved;
+}
+
+bool GameServer::saveToIni(ProfileFile::Batch &batch)
 {
     const QString section = sectionName(m_serverNumber);
     // The stored address becomes what replies will carry as their sender, whatever happens next.
     m_address = GetIPFromHostName(m_address);
     if (m_address.isEmpty() || m_name.isEmpty())
         return false;
-    const QString &path = mdlZibProcessing::settingsPath;
-    ProfileFile::writeString(path, section, QStringLiteral("Name"), m_name);
-    ProfileFile::writeString(path, section, QStringLiteral("Address"), m_address);
-    ProfileFile::writeString(path, section, QStringLiteral("Port"), QString::number(m_port));
+    batch.writeString(section, QStringLiteral("Name"), m_name);
+    batch.writeString(section, QStringLiteral("Address"), m_address);
+    batch.writeString(section, QStringLiteral("Port"), QString::number(m_port));
     return true;
 }
 

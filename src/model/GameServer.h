@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+namespace ProfileFile {
+class Batch;
+}
+
 // One watched game server: where it is, what the settings file stores about it, and the live
 // values its last replies left.
 class GameServer final
@@ -38,8 +42,10 @@ public:
 
     /// Removes this server's section from the settings file.
     void deleteFromINI() const;
+    void deleteFromINI(ProfileFile::Batch &batch) const;
     /// Resolves the address, then writes the section when there is an address and a name.
     bool saveToIni();
+    bool saveToIni(ProfileFile::Batch &batch);
     /// name:address:port
     QString toString() const;
     /// Every player name followed by CR LF.

@@ -12,42 +12,38 @@ namespace mdlZibProcessing {
 
 namespace {
 
-QString read(const QString &section, const QString &key, const QString &defaultValue)
-{
-    return ProfileFile::readString(settingsPath, section, key, defaultValue);
-}
-
 // A hand-edited value that is no number, or does not fit, reads as the key's default.
-qint16 readInt16(const QString &section, const QString &key, qint16 defaultValue)
+qint16 readInt16(const ProfileFile::Batch &file, const QString &section, const QString &key, qint16 defaultValue)
 {
-    return Numeric::toInt16(read(section, key, QString::number(defaultValue))).value_or(defaultValue);
+    return Numeric::toInt16(file.readString(section, key, QString::number(defaultValue))).value_or(defaultValue);
 }
 
-qint32 readInt32(const QString &section, const QString &key, qint32 defaultValue)
+qint32 readInt32(const ProfileFile::Batch &file, const QString &section, const QString &key, qint32 defaultValue)
 {
-    return Numeric::toInt32(read(section, key, QString::number(defaultValue))).value_or(defaultValue);
+    return Numeric::toInt32(file.readString(section, key, QString::number(defaultValue))).value_or(defaultValue);
 }
 
 // The keys of one section as the file holds them, or nothing when the section has no marker key.
 using SectionValues = QList<std::pair<QString, QString>>;
 
-std::optional<SectionValues> readSection(const QString &section, const QString &markerKey, const QStringList &keys)
+std::optional<SectionValues> readSection(const ProfileFile::Batch &batch, const QString &section,
+                                        const QString &markerKey, const QStringList &keys)
 {
-    if (read(section, markerKey, endMarker) == endMarker)
+    if (batch.readString(section, markerKey, endMarker) == endMarker)
         return std::nullopt;
     SectionValues values;
     for (const QString &key : keys) {
-        const QString value = read(section, key, endMarker);
+        const QString value = batch.readString(section, key, endMarker);
         if (value != endMarker)
             values.append({key, value});
     }
     return values;
 }
 
-void writeSection(const QString &section, const SectionValues &values)
+void writeSection(ProfileFile::Batch &batch, const QString &section, const SectionValues &values)
 {
     for (const auto &[key, value] : values)
-        ProfileFile::writeString(settingsPath, section, key, value);
+        batch.writeString(section, key, value);
 }
 
 qint16 numberOf(const GameServer &server)
@@ -80,23 +76,26 @@ void removeAndRenumber(QList<std::shared_ptr<Record>> &list, qint16 n, const QSt
 {
     if (n < 1 || n > list.size())
         return;
-    list[n - 1]->deleteFromINI();
+    // Every step below goes into one write of the file.
+    ProfileFile::Batch batch(settingsPath);
+    list[n - 1]->deleteFromINI(batch);
     list.removeAt(n - 1);
 
     std::shared_ptr<Record> moved;
     SectionValues carried;
     if (n != list.size() + 1) {
         moved = list.back();
-        if (const auto values = readSection(Record::sectionName(numberOf(*moved)), markerKey, keys))
+        if (const auto values = readSection(batch, Record::sectionName(numberOf(*moved)), markerKey, keys))
             carried = *values;
-        moved->deleteFromINI();
+        moved->deleteFromINI(batch);
         renumber(*moved, n);
     }
 
     for (const auto &record : std::as_const(list)) {
-        if (!record->saveToIni() && record == moved)
-            writeSection(Record::sectionName(n), carried);
+        if (!record->saveToIni(batch) && record == moved)
+            writeSection(batch, Record::sectionName(n), carried);
     }
+    batch.commit();
     load();
 }
 
@@ -107,33 +106,39 @@ QString defaultSettingsPath()
     return AppPaths::settingsPath();
 }
 
+// Each load reads every key from one image of the file, taken once (a batch that is never
+// committed): a list of a thousand servers is three thousand reads.
 void loadSettings()
 {
-    CheckSpeed = readInt16(settingsSection, QStringLiteral("CheckSpeed"), 30);
-    AlertSpeed = readInt16(settingsSection, QStringLiteral("AlertSpeed"), 5);
-    AlertPlaySound = readInt16(settingsSection, QStringLiteral("AlertPlaySound"), 1);
+    const ProfileFile::Batch file(settingsPath);
+    CheckSpeed = readInt16(file, settingsSection, QStringLiteral("CheckSpeed"), 30);
+    AlertSpeed = readInt16(file, settingsSection, QStringLiteral("AlertSpeed"), 5);
+    AlertPlaySound = readInt16(file, settingsSection, QStringLiteral("AlertPlaySound"), 1);
 }
 
 void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound)
 {
     AppPaths::makeFolderFor(settingsPath);
+    ProfileFile::Batch batch(settingsPath);
     if (Numeric::isNumeric(checkSpeed) && Numeric::isNumeric(alertSpeed)) {
-        ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("CheckSpeed"), checkSpeed);
-        ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("AlertSpeed"), alertSpeed);
+        batch.writeString(settingsSection, QStringLiteral("CheckSpeed"), checkSpeed);
+        batch.writeString(settingsSection, QStringLiteral("AlertSpeed"), alertSpeed);
     }
-    ProfileFile::writeString(settingsPath, settingsSection, QStringLiteral("AlertPlaySound"), playSound);
+    batch.writeString(settingsSection, QStringLiteral("AlertPlaySound"), playSound);
+    batch.commit();
     loadSettings();
 }
 
 void loadGameServers()
 {
+    const ProfileFile::Batch file(settingsPath);
     ServerList list;
     for (qint16 n = 1; n < std::numeric_limits<qint16>::max(); ++n) {
         const QString section = GameServer::sectionName(n);
         auto server = std::make_shared<GameServer>();
-        server->setName(read(section, QStringLiteral("Name"), endMarker));
-        server->setAddress(read(section, QStringLiteral("Address"), endMarker));
-        server->setPort(readInt32(section, QStringLiteral("Port"), 0));
+        server->setName(file.readString(section, QStringLiteral("Name"), endMarker));
+        server->setAddress(file.readString(section, QStringLiteral("Address"), endMarker));
+        server->setPort(readInt32(file, section, QStringLiteral("Port"), 0));
         if (server->address() == endMarker)
             break;
         server->setServerNumber(n);
@@ -146,19 +151,22 @@ void saveGameServers()
 {
     if (!gameServers.isEmpty())
         AppPaths::makeFolderFor(settingsPath);
+    ProfileFile::Batch batch(settingsPath);
     for (const auto &server : std::as_const(gameServers))
-        server->saveToIni();
+        server->saveToIni(batch);
+    batch.commit();
 }
 
 void loadClanFilters()
 {
+    const ProfileFile::Batch file(settingsPath);
     FilterList list;
     for (qint16 n = 1; n < std::numeric_limits<qint16>::max(); ++n) {
         const QString section = ClanFilter::sectionName(n);
         auto filter = std::make_shared<ClanFilter>();
-        filter->setClanTag(read(section, QStringLiteral("Tag"), endMarker));
-        filter->setAlert(read(section, QStringLiteral("Alert"), endMarker) == QStringLiteral("TRUE"));
-        filter->setAlertTrigger(readInt16(section, QStringLiteral("Trigger"), 0));
+        filter->setClanTag(file.readString(section, QStringLiteral("Tag"), endMarker));
+        filter->setAlert(file.readString(section, QStringLiteral("Alert"), endMarker) == QStringLiteral("TRUE"));
+        filter->setAlertTrigger(readInt16(file, section, QStringLiteral("Trigger"), 0));
         if (filter->clanTag() == endMarker)
             break;
         filter->setClanFilterNumber(n);
@@ -171,8 +179,10 @@ void saveClanFilters()
 {
     if (!clanFilters.isEmpty())
         AppPaths::makeFolderFor(settingsPath);
+    ProfileFile::Batch batch(settingsPath);
     for (const auto &filter : std::as_const(clanFilters))
-        filter->saveToIni();
+        filter->saveToIni(batch);
+    batch.commit();
 }
 
 void removeGameServer(qint16 n)

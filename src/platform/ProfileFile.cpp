@@ -1,11 +1,16 @@
 #include "platform/ProfileFile.h"
 
+#include "platform/FileStamp.h"
+
 #include <QByteArray>
+#include <QDir>
 #include <QFile>
-#include <QList>
+#include <QFileInfo>
+#include <QHash>
+#include <QMutex>
 #include <QSaveFile>
 
-#include <list>
+#include <atomic>
 #include <optional>
 #include <vector>
 
@@ -13,28 +18,42 @@ namespace ProfileFile {
 
 namespace {
 
-// One line of the file, kept with its own terminator so untouched lines are written back
-// byte for byte. Both point into the bytes read from the file, or into text a change made;
-// the file is read on every call, so nothing is copied that the call does not change.
+enum class Ending : quint8 { None, Lf, Cr, CrLf };
+
+// One line of the file without its terminator; the terminator is kept apart so untouched lines
+// are written back byte for byte. A line read from the file refers to the file's bytes, which
+// every copy of its document keeps alive; a line a change made holds its own text.
 struct Line
 {
-    QByteArrayView text;
-    QByteArrayView ending;
+    QByteArray text;
+    Ending ending = Ending::None;
 };
 
-// The file's bytes, its lines, and the text of any line a change has made.
-struct Document
+// The lines before the first header form a section without a header. Every other section starts
+// with its header line, and none of its later lines is a header.
+using Lines = std::vector<Line>;
+
+struct Section
 {
-    QByteArray data;
-    std::vector<Line> lines;
-    std::list<QByteArray> madeText;
-
-    QByteArrayView keep(QByteArray text)
-    {
-        madeText.push_back(std::move(text));
-        return madeText.back();
-    }
+    QByteArray name;
+    bool hasHeader = false;
+    Lines lines;
 };
+
+QByteArrayView endingBytes(Ending ending)
+{
+    switch (ending) {
+    case Ending::Lf:
+        return "\n";
+    case Ending::Cr:
+        return "\r";
+    case Ending::CrLf:
+        return "\r\n";
+    case Ending::None:
+        break;
+    }
+    return {};
+}
 
 bool isBlank(char c)
 {
@@ -53,46 +72,45 @@ QByteArrayView trimmed(QByteArrayView s)
     return s.sliced(begin, end - begin);
 }
 
+// Names compare without regard to the case of ASCII and Latin-1 letters; every other byte stands
+// for itself, so a folded name is as long as the name.
+uchar folded(uchar c)
+{
+    if ((c >= 'A' && c <= 'Z') || (c >= 0xC0 && c <= 0xDE && c != 0xD7))
+        return uchar(c + 0x20);
+    return c;
+}
+
+QByteArray foldedName(QByteArrayView name)
+{
+    QByteArray result(name.size(), Qt::Uninitialized);
+    for (qsizetype i = 0; i < name.size(); ++i)
+        result[i] = char(folded(uchar(name[i])));
+    return result;
+}
+
 bool sameName(QByteArrayView a, QByteArrayView b)
 {
-    // One byte is one character, and case folding keeps every Latin-1 character one character
-    // long, so names of different lengths never match.
-    return a.size() == b.size()
-           && QLatin1String(a.data(), a.size()).compare(QLatin1String(b.data(), b.size()), Qt::CaseInsensitive)
-                  == 0;
-}
-
-void splitLines(Document &document)
-{
-    const char *const data = document.data.constData();
-    const qsizetype n = document.data.size();
-    std::vector<Line> &lines = document.lines;
-    lines.reserve(std::size_t(n / 16 + 1));
-    qsizetype start = 0;
-    while (start < n) {
-        qsizetype i = start;
-        while (i < n && data[i] != '\r' && data[i] != '\n')
-            ++i;
-        Line line{QByteArrayView(data + start, i - start), {}};
-        if (i < n) {
-            const qsizetype endLength = (data[i] == '\r' && i + 1 < n && data[i + 1] == '\n') ? 2 : 1;
-            line.ending = QByteArrayView(data + i, endLength);
-            i += endLength;
-        }
-        lines.push_back(line);
-        start = i;
+    if (a.size() != b.size())
+        return false;
+    for (qsizetype i = 0; i < a.size(); ++i) {
+        if (folded(uchar(a[i])) != folded(uchar(b[i])))
+            return false;
     }
+    return true;
 }
 
-// A section header's name, or nothing when the line is no header.
-std::optional<QByteArrayView> headerName(const Line &line)
+// A section header's name, or nothing when the line is no header. A line that opens a bracket
+// and never closes it is no header, so a typo there does not swallow the entries below it.
+std::optional<QByteArrayView> headerName(QByteArrayView line)
 {
-    const QByteArrayView t = trimmed(line.text);
+    const QByteArrayView t = trimmed(line);
     if (!t.startsWith('['))
         return std::nullopt;
     const qsizetype close = t.lastIndexOf(']');
-    const QByteArrayView name = close > 0 ? t.sliced(1, close - 1) : t.sliced(1);
-    return trimmed(name);
+    if (close < 0)
+        return std::nullopt;
+    return trimmed(t.sliced(1, close - 1));
 }
 
 struct Entry
@@ -101,43 +119,12 @@ struct Entry
     QByteArrayView rawValue;
 };
 
-std::optional<Entry> entryOf(const Line &line)
+std::optional<Entry> entryOf(QByteArrayView line)
 {
-    const qsizetype eq = line.text.indexOf('=');
+    const qsizetype eq = line.indexOf('=');
     if (eq < 0 || headerName(line))
         return std::nullopt;
-    return Entry{trimmed(line.text.first(eq)), trimmed(line.text.sliced(eq + 1))};
-}
-
-// Where a section lies: its header line and one past its last line.
-struct SectionSpan
-{
-    qsizetype header = -1;
-    qsizetype end = -1;
-};
-
-std::optional<SectionSpan> findSection(const std::vector<Line> &lines, QByteArrayView section)
-{
-    for (qsizetype i = 0; i < qsizetype(lines.size()); ++i) {
-        const auto name = headerName(lines[std::size_t(i)]);
-        if (!name || !sameName(*name, section))
-            continue;
-        qsizetype end = i + 1;
-        while (end < qsizetype(lines.size()) && !headerName(lines[std::size_t(end)]))
-            ++end;
-        return SectionSpan{i, end};
-    }
-    return std::nullopt;
-}
-
-std::optional<qsizetype> findKey(const std::vector<Line> &lines, const SectionSpan &span, QByteArrayView key)
-{
-    for (qsizetype i = span.header + 1; i < span.end; ++i) {
-        const auto entry = entryOf(lines[std::size_t(i)]);
-        if (entry && sameName(entry->key, key))
-            return i;
-    }
-    return std::nullopt;
+    return Entry{trimmed(line.first(eq)), trimmed(line.sliced(eq + 1))};
 }
 
 QByteArrayView unquoted(QByteArrayView value)
@@ -147,31 +134,380 @@ QByteArrayView unquoted(QByteArrayView value)
     return value;
 }
 
-QByteArray readFile(const QString &path, bool *exists = nullptr)
+// The bytes a text is stored as, and the text bytes read back stand for: one byte a character.
+QByteArray toFileBytes(const QString &text)
+{
+    return text.toLatin1();
+}
+
+QString fromFileBytes(QByteArrayView bytes)
+{
+    return QString::fromLatin1(bytes);
+}
+
+// What a read returns at most, as the original's 255-byte buffer held it.
+QByteArrayView cutForReading(QByteArrayView value)
+{
+    return value.first(std::min(value.size(), maxValueLength));
+}
+
+QByteArray nameBytes(const QString &name)
+{
+    const QByteArray bytes = toFileBytes(name);
+    const QByteArrayView kept = trimmed(bytes);
+    return kept.size() == bytes.size() ? bytes : kept.toByteArray();
+}
+
+// CR, LF and NUL would end the line early, so they become blanks; leading blanks are dropped,
+// as a read would drop them anyway.
+QByteArray valueBytes(const QString &value)
+{
+    QByteArray bytes = toFileBytes(value);
+    for (char &c : bytes) {
+        if (c == '\r' || c == '\n' || c == '\0')
+            c = ' ';
+    }
+    qsizetype lead = 0;
+    while (lead < bytes.size() && isBlank(bytes[lead]))
+        ++lead;
+    return lead == 0 ? bytes : bytes.sliced(lead);
+}
+
+bool hasLineBreak(QByteArrayView text)
+{
+    return text.contains('\r') || text.contains('\n');
+}
+
+} // namespace
+
+// The file parsed into sections, with the first section of every name found by its folded name.
+struct detail::Document
+{
+    bool exists = false;
+    QByteArray source;
+    std::vector<Section> sections{Section{}};
+    // Built on the first look-up in a file with many sections; a short file is searched in order.
+    mutable QHash<QByteArray, qsizetype> index;
+    mutable bool indexed = false;
+    // The last name looked up and where it was: a record's keys are read and written one after
+    // another in the same section. Forgotten whenever a section comes or goes.
+    mutable QByteArray lastName;
+    mutable qsizetype lastAt = -2;
+    static constexpr std::size_t searchedInOrder = 32;
+
+    /// `data` must own its bytes (not be raw data): the lines refer to them.
+    static Document parse(const QByteArray &data, bool exists)
+    {
+        Document document;
+        document.exists = exists;
+        document.source = data;
+        document.sections.reserve(std::size_t(data.count('[')) + 1);
+        const char *const bytes = document.source.constData();
+        const qsizetype n = data.size();
+        const QByteArrayView all(bytes, n);
+        const auto next = [&all, n](char c, qsizetype from) {
+            const qsizetype at = all.indexOf(c, from);
+            return at < 0 ? n : at;
+        };
+        // Where the next CR and the next LF lie, each looked for again only once passed.
+        qsizetype nextCr = -1;
+        qsizetype nextLf = -1;
+        qsizetype start = 0;
+        while (start < n) {
+            if (nextCr < start)
+                nextCr = next('\r', start);
+            if (nextLf < start)
+                nextLf = next('\n', start);
+            qsizetype i = std::min(nextCr, nextLf);
+            Line line{QByteArray::fromRawData(bytes + start, i - start), Ending::None};
+            if (i < n) {
+                const bool crlf = bytes[i] == '\r' && i + 1 < n && bytes[i + 1] == '\n';
+                line.ending = crlf ? Ending::CrLf : bytes[i] == '\r' ? Ending::Cr : Ending::Lf;
+                i += crlf ? 2 : 1;
+            }
+            start = i;
+            if (const auto name = headerName(line.text)) {
+                document.sections.push_back(Section{QByteArray::fromRawData(name->data(), name->size()), true, {}});
+                // Room for a record's header and three keys at once.
+                document.sections.back().lines.reserve(4);
+            }
+            document.sections.back().lines.push_back(std::move(line));
+        }
+        return document;
+    }
+
+    QByteArray bytes() const
+    {
+        qsizetype size = 0;
+        for (const Section &section : sections) {
+            for (const Line &line : section.lines)
+                size += line.text.size() + 2;
+        }
+        QByteArray data;
+        data.reserve(size);
+        for (const Section &section : sections) {
+            for (const Line &line : section.lines) {
+                data += line.text;
+                data += endingBytes(line.ending);
+            }
+        }
+        return data;
+    }
+
+    void reindex() const
+    {
+        indexed = true;
+        index.clear();
+        index.reserve(qsizetype(sections.size()));
+        for (qsizetype i = 1; i < qsizetype(sections.size()); ++i) {
+            const QByteArray key = foldedName(sections[std::size_t(i)].name);
+            if (!index.contains(key))
+                index.insert(key, i);
+        }
+    }
+
+    // Where the first section of this name lies, or -1.
+    qsizetype sectionAt(const QByteArray &name) const
+    {
+        if (lastAt != -2 && name == lastName)
+            return lastAt;
+        lastName = name;
+        lastAt = lookUp(name);
+        return lastAt;
+    }
+
+    qsizetype lookUp(QByteArrayView name) const
+    {
+        if (sections.size() <= searchedInOrder) {
+            for (std::size_t i = 1; i < sections.size(); ++i) {
+                if (sameName(sections[i].name, name))
+                    return qsizetype(i);
+            }
+            return -1;
+        }
+        if (!indexed)
+            reindex();
+        return index.value(foldedName(name), -1);
+    }
+
+    const Section *find(const QByteArray &name) const
+    {
+        const qsizetype at = sectionAt(name);
+        return at < 0 ? nullptr : &sections[std::size_t(at)];
+    }
+
+    static std::optional<qsizetype> findKey(const Section &section, QByteArrayView key)
+    {
+        for (qsizetype i = section.hasHeader ? 1 : 0; i < qsizetype(section.lines.size()); ++i) {
+            const auto entry = entryOf(section.lines[std::size_t(i)].text);
+            if (entry && sameName(entry->key, key))
+                return i;
+        }
+        return std::nullopt;
+    }
+
+    QString read(const QString &section, const QString &key, const QString &defaultValue) const
+    {
+        if (const Section *found = find(nameBytes(section))) {
+            if (const auto at = findKey(*found, nameBytes(key))) {
+                const auto entry = entryOf(found->lines[std::size_t(*at)].text);
+                return fromFileBytes(cutForReading(unquoted(entry->rawValue)));
+            }
+        }
+        QByteArray value = toFileBytes(defaultValue);
+        while (value.endsWith(' '))
+            value.chop(1);
+        return fromFileBytes(cutForReading(value));
+    }
+
+    Line *lastLine()
+    {
+        for (auto section = sections.rbegin(); section != sections.rend(); ++section) {
+            if (!section->lines.empty())
+                return &section->lines.back();
+        }
+        return nullptr;
+    }
+
+    // A line this program made reads back as what it was made for. Names or values that would
+    // not (a key with '=' in it, a key and value that look like a header, a name with a line
+    // break) leave the file as the same calls always did, and the image is parsed from those bytes.
+    void keepConsistent(QByteArrayView made, QByteArrayView key)
+    {
+        const auto entry = entryOf(made);
+        if (hasLineBreak(made) || !entry || entry->key != key)
+            *this = parse(bytes(), exists);
+    }
+
+    /// Whether the change needs the file written.
+    bool write(const QString &sectionText, const QString &keyText, const QString &valueText)
+    {
+        const QByteArray sectionName = nameBytes(sectionText);
+        const QByteArray keyName = nameBytes(keyText);
+        const QByteArray newValue = valueBytes(valueText);
+
+        const qsizetype at = sectionAt(sectionName);
+        if (at < 0) {
+            if (Line *last = lastLine(); last && last->ending == Ending::None)
+                last->ending = Ending::CrLf;
+            const QByteArray header = '[' + sectionName + ']';
+            const QByteArray entry = keyName + '=' + newValue;
+            sections.push_back(Section{sectionName, true, {{header, Ending::CrLf}, {entry, Ending::CrLf}}});
+            lastAt = -2;
+            if (indexed)
+                index.insert(foldedName(sectionName), qsizetype(sections.size()) - 1);
+            if (hasLineBreak(header) || headerName(header) != QByteArrayView(sectionName))
+                *this = parse(bytes(), exists);
+            else
+                keepConsistent(entry, keyName);
+            return true;
+        }
+
+        Section &section = sections[std::size_t(at)];
+        if (const auto keyLine = findKey(section, keyName)) {
+            Line &line = section.lines[std::size_t(*keyLine)];
+            const Entry entry = *entryOf(line.text);
+            if (entry.rawValue == newValue && exists)
+                return false;
+            const QByteArray key = entry.key.toByteArray();
+            line.text = key + '=' + newValue;
+            line.ending = Ending::CrLf;
+            keepConsistent(line.text, key);
+            return true;
+        }
+
+        // A new key follows the section's last non-blank line, so a blank line that separates
+        // it from the next section stays where it is.
+        Lines &lines = section.lines;
+        qsizetype insertAt = qsizetype(lines.size());
+        while (insertAt - 1 > 0 && trimmed(lines[std::size_t(insertAt - 1)].text).isEmpty())
+            --insertAt;
+        if (lines[std::size_t(insertAt - 1)].ending == Ending::None)
+            lines[std::size_t(insertAt - 1)].ending = Ending::CrLf;
+        const QByteArray entry = keyName + '=' + newValue;
+        lines.insert(lines.begin() + insertAt, Line{entry, Ending::CrLf});
+        keepConsistent(entry, keyName);
+        return true;
+    }
+
+    /// Whether the change needs the file written.
+    bool remove(const QString &sectionText)
+    {
+        const qsizetype at = sectionAt(nameBytes(sectionText));
+        if (!exists || at < 0)
+            return false;
+        sections.erase(sections.begin() + at);
+        indexed = false;
+        lastAt = -2;
+        return true;
+    }
+};
+
+namespace {
+
+using detail::Document;
+
+std::atomic<quint64> writesMade{0};
+
+// The image of the file last read or written, and the stamp the file had then.
+struct Cache
+{
+    QMutex mutex;
+    bool enabled = true;
+    QString path;
+    FileStamp::Stamp stamp;
+    std::optional<Document> document;
+};
+
+Cache &cache()
+{
+    static Cache instance;
+    return instance;
+}
+
+Document readDocument(const QString &path)
 {
     QFile file(path);
     const bool opened = file.open(QIODevice::ReadOnly);
-    if (exists)
-        *exists = opened;
-    return opened ? file.readAll() : QByteArray();
+    return Document::parse(opened ? file.readAll() : QByteArray(), opened);
 }
 
-bool writeFile(const QString &path, const std::vector<Line> &lines)
+// Calls `use` with the file as it is on the disk now, from the kept image while the file's stamp
+// has not moved since it was taken.
+template<typename Use>
+auto withDocument(const QString &path, Use use)
 {
-    QByteArray data;
-    qsizetype size = 0;
-    for (const Line &line : lines)
-        size += line.text.size() + line.ending.size();
-    data.reserve(size);
-    for (const Line &line : lines) {
-        data += line.text;
-        data += line.ending;
+    Cache &kept = cache();
+    const QMutexLocker lock(&kept.mutex);
+    if (!kept.enabled) {
+        const Document fresh = readDocument(path);
+        return use(fresh);
     }
+    const FileStamp::Stamp now = FileStamp::of(path);
+    if (!kept.document || kept.path != path || kept.stamp != now) {
+        Document fresh = readDocument(path);
+        // Kept only when nothing changed the file while it was read.
+        if (FileStamp::of(path) != now) {
+            kept.document.reset();
+            const Document &unkept = fresh;
+            return use(unkept);
+        }
+        kept.path = path;
+        kept.stamp = now;
+        kept.document = std::move(fresh);
+    }
+    return use(std::as_const(*kept.document));
+}
+
+void remember(const QString &path, const Document &document)
+{
+    Cache &kept = cache();
+    const QMutexLocker lock(&kept.mutex);
+    if (!kept.enabled)
+        return;
+    kept.path = path;
+    kept.stamp = FileStamp::of(path);
+    kept.document = document;
+}
+
+// The permission bits as the file's mode holds them. Qt adds what this user may do (the "User"
+// flags), which for the administrator includes writing, and would make a read-only file
+// writable when it is put back.
+QFile::Permissions modeBits(QFile::Permissions permissions)
+{
+    return permissions
+           & (QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadGroup | QFile::WriteGroup
+              | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
+}
+
+bool writeInPlace(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+        return false;
+    return file.write(data) == data.size() && file.flush();
+}
+
+bool writeFile(const QString &path, const QByteArray &data)
+{
+    const QFileInfo existing(path);
+    const bool exists = existing.exists();
+    // The rename below would put a new file in the place of a read-only one.
+    if (exists && FileStamp::isReadOnly(path))
+        return false;
+    const QFile::Permissions permissions = modeBits(existing.permissions());
     // QSaveFile writes beside the target and renames over it, so a crash or a full disk
     // leaves either the old file or the new one, never half of either.
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
+    if (!file.open(QIODevice::WriteOnly)) {
+        // No new file can be made in the folder (a read-only folder holding a writable file):
+        // writing the file in place is the only way left to keep the change.
+        return exists && writeInPlace(path, data);
+    }
+    if (exists) {
+        file.setPermissions(permissions);
+        FileStamp::keepOwner(file.handle(), path);
+    }
     if (file.write(data) != data.size()) {
         file.cancelWriting();
         return false;
@@ -179,97 +515,101 @@ bool writeFile(const QString &path, const std::vector<Line> &lines)
     return file.commit();
 }
 
-QByteArray nameBytes(const QString &name)
+// Whether a change could have been written: the file writable, or a missing file's folder there.
+bool couldWrite(const QString &path, bool exists)
 {
-    return trimmed(name.toLatin1()).toByteArray();
+    return exists ? !FileStamp::isReadOnly(path) : QFileInfo(path).absoluteDir().exists();
 }
-
-QByteArray valueBytes(const QString &value)
-{
-    QByteArray bytes = value.toLatin1();
-    for (char &c : bytes) {
-        if (c == '\r' || c == '\n' || c == '\0')
-            c = ' ';
-    }
-    qsizetype lead = 0;
-    while (lead < bytes.size() && (bytes[lead] == ' ' || bytes[lead] == '\t'))
-        ++lead;
-    return bytes.sliced(lead);
-}
-
-const QByteArray crlf = QByteArrayLiteral("\r\n");
 
 } // namespace
 
+Batch::Batch(QString path)
+    : m_path(std::move(path))
+    , m_document(std::make_unique<Document>(withDocument(m_path, [](const Document &document) { return document; })))
+{
+}
+
+Batch::Batch(QString path, std::unique_ptr<Document> document)
+    : m_path(std::move(path))
+    , m_document(std::move(document))
+{
+}
+
+Batch::~Batch() = default;
+Batch::Batch(Batch &&) noexcept = default;
+Batch &Batch::operator=(Batch &&) noexcept = default;
+
+Batch Batch::overBytes(const QByteArray &bytes)
+{
+    // A copy of its own: the bytes handed in may be raw data that goes away.
+    const QByteArray owned(bytes.constData(), bytes.size());
+    return Batch(QString(), std::make_unique<Document>(Document::parse(owned, true)));
+}
+
+QByteArray Batch::bytes() const
+{
+    return m_document->bytes();
+}
+
+QString Batch::readString(const QString &section, const QString &key, const QString &defaultValue) const
+{
+    return m_document->read(section, key, defaultValue);
+}
+
+void Batch::writeString(const QString &section, const QString &key, const QString &value)
+{
+    m_changed = m_document->write(section, key, value) || m_changed;
+}
+
+void Batch::deleteSection(const QString &section)
+{
+    m_changed = m_document->remove(section) || m_changed;
+}
+
+bool Batch::commit()
+{
+    if (m_path.isEmpty())
+        return false;
+    if (!m_changed)
+        return couldWrite(m_path, m_document->exists);
+    if (!writeFile(m_path, m_document->bytes()))
+        return false;
+    ++writesMade;
+    m_changed = false;
+    m_document->exists = true;
+    remember(m_path, *m_document);
+    return true;
+}
+
 QString readString(const QString &path, const QString &section, const QString &key, const QString &defaultValue)
 {
-    QByteArray value;
-    Document document{readFile(path), {}, {}};
-    splitLines(document);
-    const std::vector<Line> &lines = document.lines;
-    const auto span = findSection(lines, nameBytes(section));
-    const auto keyLine = span ? findKey(lines, *span, nameBytes(key)) : std::nullopt;
-    if (keyLine) {
-        value = unquoted(entryOf(lines[std::size_t(*keyLine)])->rawValue).toByteArray();
-    } else {
-        value = defaultValue.toLatin1();
-        while (value.endsWith(' '))
-            value.chop(1);
-    }
-    return QString::fromLatin1(value.first(std::min(value.size(), maxValueLength)));
+    return withDocument(path, [&](const Document &document) { return document.read(section, key, defaultValue); });
 }
 
 bool writeString(const QString &path, const QString &section, const QString &key, const QString &value)
 {
-    bool exists = false;
-    Document document{readFile(path, &exists), {}, {}};
-    splitLines(document);
-    std::vector<Line> &lines = document.lines;
-    const QByteArray sectionName = nameBytes(section);
-    const QByteArray keyName = nameBytes(key);
-    const QByteArray newValue = valueBytes(value);
-
-    const auto span = findSection(lines, sectionName);
-    if (!span) {
-        if (!lines.empty() && lines.back().ending.isEmpty())
-            lines.back().ending = crlf;
-        lines.push_back({document.keep('[' + sectionName + ']'), crlf});
-        lines.push_back({document.keep(keyName + '=' + newValue), crlf});
-        return writeFile(path, lines);
-    }
-
-    if (const auto keyLine = findKey(lines, *span, keyName)) {
-        Line &line = lines[std::size_t(*keyLine)];
-        const Entry entry = *entryOf(line);
-        if (entry.rawValue == newValue && exists)
-            return true;
-        line.text = document.keep(entry.key.toByteArray() + '=' + newValue);
-        line.ending = crlf;
-        return writeFile(path, lines);
-    }
-
-    // A new key follows the section's last non-blank line, so a blank line that separates
-    // it from the next section stays where it is.
-    qsizetype insertAt = span->end;
-    while (insertAt - 1 > span->header && trimmed(lines[std::size_t(insertAt - 1)].text).isEmpty())
-        --insertAt;
-    if (lines[std::size_t(insertAt - 1)].ending.isEmpty())
-        lines[std::size_t(insertAt - 1)].ending = crlf;
-    lines.insert(lines.begin() + insertAt, {document.keep(keyName + '=' + newValue), crlf});
-    return writeFile(path, lines);
+    Batch batch(path);
+    batch.writeString(section, key, value);
+    return batch.commit();
 }
 
 bool deleteSection(const QString &path, const QString &section)
 {
-    bool exists = false;
-    Document document{readFile(path, &exists), {}, {}};
-    splitLines(document);
-    std::vector<Line> &lines = document.lines;
-    const auto span = findSection(lines, nameBytes(section));
-    if (!exists || !span)
-        return true;
-    lines.erase(lines.begin() + span->header, lines.begin() + span->end);
-    return writeFile(path, lines);
+    Batch batch(path);
+    batch.deleteSection(section);
+    return batch.commit();
+}
+
+quint64 fileWrites()
+{
+    return writesMade;
+}
+
+void setCaching(bool enabled)
+{
+    Cache &kept = cache();
+    const QMutexLocker lock(&kept.mutex);
+    kept.enabled = enabled;
 }
 
 } // namespace ProfileFile

@@ -1,12 +1,21 @@
 #pragma once
 
+#include <QByteArray>
 #include <QString>
+
+#include <memory>
 
 // Reads and writes the settings file one key at a time, with the INI dialect the program has
 // always used: section and key names without regard to case, blanks around values dropped,
-// values cut at 254 characters, one byte per character. Nothing is cached: every call reads the
-// file afresh, and every change is written whole to a temporary file that then replaces the old one.
+// values cut at 254 characters, one byte per character. Every call sees the file as it is on the
+// disk: the parsed file is kept between calls only while the file's stamp (its id, size and times)
+// stays the same, so an edit by hand between two calls is seen at the next. Every change is written
+// whole to a temporary file that then replaces the old one.
 namespace ProfileFile {
+
+namespace detail {
+struct Document;
+}
 
 /// Longest value a read returns; longer values are cut there.
 inline constexpr qsizetype maxValueLength = 254;
@@ -17,10 +26,53 @@ QString readString(const QString &path, const QString &section, const QString &k
 
 /// Sets `key` in `section` to `value`, adding the key, the section or the file as needed.
 /// CR, LF and NUL inside the value are written as blanks, so no value can add a line.
-/// Returns false when the file could not be written (the old file is then left as it was).
+/// Returns false when the file could not be written (the old file is then left as it was),
+/// also when the value was already there but the file is read-only.
 bool writeString(const QString &path, const QString &section, const QString &key, const QString &value);
 
-/// Removes `section` with all its entries; a missing section changes nothing.
+/// Removes `section` with all its entries; a missing section changes nothing, and reports
+/// failure only when the file could not have been written (read-only, or its folder missing).
 bool deleteSection(const QString &path, const QString &section);
+
+/// Several changes to one file, written at once: the file ends as the same calls made one by
+/// one would leave it, but it is written a single time, and a crash or a failed write leaves
+/// the old file whole. Reads through the batch see its own changes.
+class Batch
+{
+public:
+    explicit Batch(QString path);
+    ~Batch();
+    Batch(Batch &&) noexcept;
+    Batch &operator=(Batch &&) noexcept;
+
+    /// A batch over bytes in memory, with no file behind it (it cannot commit): how the parser
+    /// and the changes are driven by the fuzzer, away from the disk.
+    static Batch overBytes(const QByteArray &bytes);
+    /// The bytes the file would hold after the changes so far.
+    QByteArray bytes() const;
+
+    QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
+    void writeString(const QString &section, const QString &key, const QString &value);
+    void deleteSection(const QString &section);
+
+    /// Writes the file when a change needs it. False when it could not be written; a batch that
+    /// changed nothing is false when the file could not have been written either (read-only, or
+    /// missing in a missing folder). The batch can be used again after it.
+    bool commit();
+
+private:
+    Batch(QString path, std::unique_ptr<detail::Document> document);
+
+    QString m_path;
+    std::unique_ptr<detail::Document> m_document;
+    bool m_changed = false;
+};
+
+/// How many times this process has written a settings file so far (for tests and benchmarks).
+quint64 fileWrites();
+
+/// Switches the kept image of the file off (every call then reads and parses the file afresh, and
+/// the image kept so far is left as it is) or back on; tests compare the two.
+void setCaching(bool enabled);
 
 } // namespace ProfileFile

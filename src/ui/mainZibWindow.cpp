@@ -434,18 +434,24 @@ void mainZibWindow::updateServerGrid()
     for (int row = 0; row < rows.size(); ++row) {
         for (int column = 0; column < ServerGrid::ColumnCount; ++column) {
             const QString &text = rows[row][column];
+            const auto alignment = [&] {
+                return column == ServerGrid::ServerColumn ? Qt::AlignLeft | Qt::AlignBottom : generalAlignment(text);
+            };
             QTableWidgetItem *item = m_fxgServers->item(row, column);
             if (!item) {
-                item = new QTableWidgetItem;
+                // Filled before it joins the grid, so the grid hears of it once, not three times.
+                item = new QTableWidgetItem(text);
+                item->setTextAlignment(alignment());
                 m_fxgServers->setItem(row, column, item);
-            } else if (item->text() == text) {
+                continue;
+            }
+            if (item->text() == text) {
                 // Most cells read the same from one tick to the next; the alignment follows the
                 // text alone, so there is nothing to redo.
                 continue;
             }
             item->setText(text);
-            item->setTextAlignment(column == ServerGrid::ServerColumn ? Qt::AlignLeft | Qt::AlignBottom
-                                                                      : generalAlignment(text));
+            item->setTextAlignment(alignment());
         }
     }
     m_fxgServers->setColumnHidden(ServerGrid::NumberColumn, true);

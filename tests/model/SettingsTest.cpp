@@ -2,6 +2,7 @@
 #include "platform/ProfileFile.h"
 #include "support/TestSupport.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 #include <gtest/gtest.h>
@@ -204,10 +205,66 @@ TEST_F(SettingsTest, ANameFromTheNetworkCannotAddOrChangeEntries)
     EXPECT_EQ(gameServers[0]->name(), QStringLiteral("pwn  Address=6.6.6.6  [GAMESERVER 3]  Address=7.7.7.7  Port=1"));
 }
 
+// Each save writes the file once, and leaves it as writing its keys one by one would.
+TEST_F(SettingsTest, EverySaveWritesTheFileOnceWithTheBytesOfItsKeysOneByOne)
+{
+    writeFile("; mine\r\n[ZIB SETTINGS]\r\nCheckSpeed=30\r\n[GAMESERVER 1]\r\nName=Old\nAddress=10.0.0.1\r\n"
+              "Port=1\r\n\r\n[CLANFILTER 1]\r\nTag=[A]\r\n");
+    loadGameServers();
+    loadClanFilters();
+    for (int n = 2; n <= 40; ++n) {
+        auto server = std::make_shared<GameServer>();
+        server->setName(QStringLiteral("Server %1").arg(n));
+        server->setAddress(QStringLiteral("10.0.0.%1").arg(n));
+        server->setPort(27000 + n);
+        server->setServerNumber(qint16(n));
+        gameServers.append(server);
+    }
+    gameServers[0]->setName(QStringLiteral("Renamed"));
+    clanFilters[0]->setAlertTrigger(4);
+
+    const QString oneByOne = m_dir.filePath(QStringLiteral("one-by-one.ini"));
+    ASSERT_TRUE(QFile::copy(settingsPath, oneByOne));
+    for (const auto &server : std::as_const(gameServers)) {
+        const QString section = GameServer::sectionName(server->serverNumber());
+        ProfileFile::writeString(oneByOne, section, QStringLiteral("Name"), server->name());
+        ProfileFile::writeString(oneByOne, section, QStringLiteral("Address"), server->address());
+        ProfileFile::writeString(oneByOne, section, QStringLiteral("Port"), QString::number(server->port()));
+    }
+    const QString filter = ClanFilter::sectionName(1);
+    ProfileFile::writeString(oneByOne, filter, QStringLiteral("Tag"), QStringLiteral("[A]"));
+    ProfileFile::writeString(oneByOne, filter, QStringLiteral("Alert"), QStringLiteral("FALSE"));
+    ProfileFile::writeString(oneByOne, filter, QStringLiteral("Trigger"), QStringLiteral("4"));
+    for (const char *key : {"CheckSpeed", "AlertSpeed", "AlertPlaySound"})
+        ProfileFile::writeString(oneByOne, settingsSection, QString::fromLatin1(key), QStringLiteral("9"));
+
+    const quint64 before = ProfileFile::fileWrites();
+    saveGameServers();
+    EXPECT_EQ(ProfileFile::fileWrites() - before, 1u);
+    saveClanFilters();
+    EXPECT_EQ(ProfileFile::fileWrites() - before, 2u);
+    saveSettings(QStringLiteral("9"), QStringLiteral("9"), QStringLiteral("9"));
+    EXPECT_EQ(ProfileFile::fileWrites() - before, 3u);
+    QFile expected(oneByOne);
+    ASSERT_TRUE(expected.open(QIODevice::ReadOnly));
+    EXPECT_EQ(fileBytes(), expected.readAll());
+
+    saveGameServers(); // nothing changed since
+    EXPECT_EQ(ProfileFile::fileWrites() - before, 3u);
+}
+
 TEST_F(SettingsTest, RemovingMovesTheLastRecordIntoTheGap)
 {
     for (int n = 1; n <= 5; ++n)
         addServerSection(n, QStringLiteral("S%1").arg(n).toLatin1().constData(), "10.0.0.1", 27000 + n);
+    loadGameServers();
+
+    const quint64 before = ProfileFile::fileWrites();
+    removeGameServer(2);
+    EXPECT_EQ(ProfileFile::fileWrites() - before, 1u) << "a removal with renumbering writes the file once";
+    addServerSection(5, "S5", "10.0.0.1", 27005);
+    addServerSection(2, "S2", "10.0.0.1", 27002);
+    addServerSection(4, "S4", "10.0.0.1", 27004);
     loadGameServers();
 
     removeGameServer(5);

@@ -1,8 +1,10 @@
 #include "platform/ProfileFile.h"
 #include "support/TestSupport.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -179,6 +181,144 @@ TEST_F(ProfileFileTest, AFailedWriteIsReportedAndLeavesTheOldFileWhole)
     const QString missingFolder = m_dir.filePath(QStringLiteral("no/such/folder/x.ini"));
     EXPECT_FALSE(ProfileFile::writeString(missingFolder, QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("v")));
     EXPECT_FALSE(QFileInfo::exists(missingFolder));
+}
+
+TEST_F(ProfileFileTest, ABracketThatIsNeverClosedStartsNoSection)
+{
+    // A typo in a header: what follows stays in the section above, as the profile functions read it,
+    // instead of vanishing into a section nobody asks for.
+    setBytes("[GAMESERVER 1]\r\nName=one\r\n[GAMESERVER 2\r\nAddress=10.0.0.2\r\nPort=27016\r\n");
+    EXPECT_EQ(read("GAMESERVER 1", "Address"), QStringLiteral("10.0.0.2"));
+    EXPECT_EQ(read("GAMESERVER 1", "Port"), QStringLiteral("27016"));
+    EXPECT_EQ(read("GAMESERVER 2", "Address"), QStringLiteral("DEF"));
+
+    // Writing to the section the typo meant adds a real one at the end, and keeps the typo's line.
+    ASSERT_TRUE(write("GAMESERVER 2", "Name", QStringLiteral("two")));
+    EXPECT_EQ(bytes(), QByteArray("[GAMESERVER 1]\r\nName=one\r\n[GAMESERVER 2\r\nAddress=10.0.0.2\r\nPort=27016\r\n"
+                                  "[GAMESERVER 2]\r\nName=two\r\n"));
+    ASSERT_TRUE(write("GAMESERVER 1", "Port", QStringLiteral("1")));
+    EXPECT_EQ(read("GAMESERVER 1", "Port"), QStringLiteral("1"));
+    EXPECT_EQ(read("GAMESERVER 2", "Name"), QStringLiteral("two"));
+}
+
+TEST_F(ProfileFileTest, LeadingControlBlanksOfAWrittenValueAreDropped)
+{
+    ASSERT_TRUE(write("S", "k", QStringLiteral("\v\f") + QChar(0x1A) + QStringLiteral(" \tvalue \v x")));
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=value \v x\r\n"));
+    EXPECT_EQ(read("S", "k"), QStringLiteral("value \v x"));
+}
+
+TEST_F(ProfileFileTest, ChangesThatCouldNotHaveBeenWrittenReportFailure)
+{
+    const QString inMissingFolder = m_dir.filePath(QStringLiteral("missing/x.ini"));
+    EXPECT_FALSE(ProfileFile::deleteSection(inMissingFolder, QStringLiteral("S")));
+    EXPECT_TRUE(ProfileFile::deleteSection(path(), QStringLiteral("S"))) << "missing file, folder there";
+    EXPECT_FALSE(QFileInfo::exists(path()));
+
+    setBytes("[S]\r\nk=v\r\n");
+    EXPECT_TRUE(write("S", "k", QStringLiteral("v")));
+    EXPECT_TRUE(ProfileFile::deleteSection(path(), QStringLiteral("missing")));
+    ASSERT_TRUE(QFile::setPermissions(path(), QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther));
+    EXPECT_FALSE(write("S", "k", QStringLiteral("v"))) << "the same value, but a read-only file";
+    EXPECT_FALSE(ProfileFile::deleteSection(path(), QStringLiteral("missing")));
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=v\r\n"));
+}
+
+// The permission bits of the file's mode, without what Qt adds about the user running this.
+QFile::Permissions modeOf(const QString &path)
+{
+    return QFile::permissions(path) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser);
+}
+
+// The administrator may write anything the mode forbids; the write must still honour the mode, so
+// these checks look at the file's bits and bytes, never at what the writer may do.
+TEST_F(ProfileFileTest, AReadOnlyFileIsNeitherReplacedNorChanged)
+{
+    setBytes("[S]\r\nk=v\r\n");
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(path(), readOnly));
+    EXPECT_FALSE(write("S", "k", QStringLiteral("changed")));
+    EXPECT_FALSE(write("T", "new", QStringLiteral("1")));
+    EXPECT_FALSE(ProfileFile::deleteSection(path(), QStringLiteral("S")));
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=v\r\n"));
+    EXPECT_EQ(modeOf(path()), readOnly);
+}
+
+TEST_F(ProfileFileTest, AReplacedFileKeepsItsPermissionBits)
+{
+    setBytes("[S]\r\nk=v\r\n");
+    // The group may write, the owner may not: nothing may give the owner the right on the way.
+    for (const QFile::Permissions mode : {QFile::ReadOwner | QFile::WriteOwner,
+                                          QFile::ReadOwner | QFile::ReadGroup | QFile::WriteGroup,
+                                          QFile::ReadOwner | QFile::WriteOwner | QFile::ReadOther}) {
+        ASSERT_TRUE(QFile::setPermissions(path(), mode));
+        const QString value = QString::number(int(mode));
+        ASSERT_TRUE(write("S", "k", value));
+        EXPECT_EQ(bytes(), "[S]\r\nk=" + value.toLatin1() + "\r\n");
+        EXPECT_EQ(modeOf(path()), mode);
+    }
+}
+
+TEST_F(ProfileFileTest, AFileReplacedByTheAdministratorKeepsItsOwner)
+{
+    setBytes("[S]\r\nk=v\r\n");
+    const QString owner = QStringLiteral("65534:65534");
+    if (QProcess::execute(QStringLiteral("chown"), {owner, path()}) != 0 || QFileInfo(path()).ownerId() != 65534)
+        GTEST_SKIP() << "only the administrator can give a file away";
+    ASSERT_TRUE(write("S", "k", QStringLiteral("w")));
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=w\r\n"));
+    EXPECT_EQ(QFileInfo(path()).ownerId(), 65534u);
+    EXPECT_EQ(QFileInfo(path()).groupId(), 65534u);
+}
+
+// A folder where no file can be made, holding a writable settings file. Its mode keeps an ordinary
+// user out; the administrator ignores the mode, so for it the folder is made immutable instead.
+class ClosedFolder
+{
+public:
+    explicit ClosedFolder(const QString &folder)
+        : m_folder(folder)
+    {
+        const auto open = QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner;
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::ExeOwner);
+        QFile probe(QDir(m_folder).filePath(QStringLiteral("probe")));
+        if (!probe.open(QIODevice::WriteOnly)) {
+            m_closed = true;
+            return;
+        }
+        probe.remove();
+        QFile::setPermissions(m_folder, open);
+        m_immutable = QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("+i"), m_folder}) == 0;
+        m_closed = m_immutable;
+    }
+    ~ClosedFolder()
+    {
+        if (m_immutable)
+            QProcess::execute(QStringLiteral("chattr"), {QStringLiteral("-i"), m_folder});
+        QFile::setPermissions(m_folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+    bool closed() const { return m_closed; }
+
+private:
+    QString m_folder;
+    bool m_closed = false;
+    bool m_immutable = false;
+};
+
+TEST_F(ProfileFileTest, AWritableFileInAFolderClosedToNewFilesIsWrittenInPlace)
+{
+    ASSERT_TRUE(write("S", "k", QStringLiteral("before")));
+    ASSERT_TRUE(write("T", "x", QStringLiteral("1")));
+    const ClosedFolder folder(m_dir.path());
+    if (!folder.closed())
+        GTEST_SKIP() << "no way to close a folder to new files here (neither its mode nor chattr)";
+    EXPECT_TRUE(write("S", "k", QStringLiteral("after")));
+    EXPECT_TRUE(ProfileFile::deleteSection(path(), QStringLiteral("T")));
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=after\r\n"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("test.ini")});
+    EXPECT_FALSE(ProfileFile::writeString(m_dir.filePath(QStringLiteral("new.ini")), QStringLiteral("S"),
+                                          QStringLiteral("k"), QStringLiteral("v")))
+        << "a new file cannot be made there at all";
 }
 
 } // namespace

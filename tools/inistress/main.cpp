@@ -1,5 +1,6 @@
-// Rewrites one key of a settings file as fast as it can, for ever, so a test can kill it at
-// random moments and check that the file is always whole.
+// Rewrites a settings file as fast as it can, for ever, so a test can kill it at random moments
+// and check that the file is always whole: one key, or with --batch N the same counter in N
+// sections at once, each round one batch written once.
 #include "platform/ProfileFile.h"
 
 #include <QCoreApplication>
@@ -10,15 +11,27 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList args = app.arguments();
-    if (args.size() != 2 || args[1] == QStringLiteral("--help")) {
-        QTextStream(stdout) << "usage: inistress FILE\n"
-                               "Writes [stress] counter=1, 2, 3, ... into FILE until killed.\n";
+    const bool batched = args.size() == 4 && args[2] == QStringLiteral("--batch");
+    if ((args.size() != 2 && !batched) || args[1] == QStringLiteral("--help")) {
+        QTextStream(stdout) << "usage: inistress FILE [--batch N]\n"
+                               "Writes [stress] counter=1, 2, 3, ... into FILE until killed; with --batch,\n"
+                               "[stress 1] to [stress N] each get the counter, in one write per round.\n";
         return args.size() == 2 ? 0 : 2;
     }
     const QString path = args[1];
+    const int sections = batched ? std::max(1, args[3].toInt()) : 0;
     QTextStream out(stdout);
     for (quint64 i = 1;; ++i) {
-        if (!ProfileFile::writeString(path, QStringLiteral("stress"), QStringLiteral("counter"), QString::number(i)))
+        bool written = false;
+        if (batched) {
+            ProfileFile::Batch batch(path);
+            for (int s = 1; s <= sections; ++s)
+                batch.writeString(QStringLiteral("stress %1").arg(s), QStringLiteral("counter"), QString::number(i));
+            written = batch.commit();
+        } else {
+            written = ProfileFile::writeString(path, QStringLiteral("stress"), QStringLiteral("counter"), QString::number(i));
+        }
+        if (!written)
             return 1;
         if (i == 1)
             out << "writing" << Qt::endl;
