@@ -1,5 +1,7 @@
 #include "platform/ProfileFile.h"
 
+#include "platform/TextCodec.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QList>
@@ -186,7 +188,8 @@ QByteArray nameBytes(const QString &name)
 
 QByteArray valueBytes(const QString &value)
 {
-    QByteArray bytes = value.toLatin1();
+    // CR, LF and NUL are bytes of their own in either encoding, never part of another character.
+    QByteArray bytes = TextCodec::encode(value);
     for (char &c : bytes) {
         if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
@@ -212,11 +215,11 @@ QString readString(const QString &path, const QString &section, const QString &k
     if (keyLine) {
         value = unquoted(entryOf(lines[std::size_t(*keyLine)])->rawValue).toByteArray();
     } else {
-        value = defaultValue.toLatin1();
+        value = TextCodec::encode(defaultValue);
         while (value.endsWith(' '))
             value.chop(1);
     }
-    return QString::fromLatin1(value.first(std::min(value.size(), maxValueLength)));
+    return TextCodec::decodePrefix(value, maxValueLength);
 }
 
 bool writeString(const QString &path, const QString &section, const QString &key, const QString &value)

@@ -4,11 +4,11 @@
 
 // Reads and writes the settings file one key at a time, with the INI dialect the program has
 // always used: section and key names without regard to case, blanks around values dropped,
-// values cut at 254 characters, one byte per character. Nothing is cached: every call reads the
+// values cut at 254 bytes, text as TextCodec reads it. Nothing is cached: every call reads the
 // file afresh, and every change is written whole to a temporary file that then replaces the old one.
 namespace ProfileFile {
 
-/// Longest value a read returns; longer values are cut there.
+/// Most bytes of a value a read returns; longer values are cut there, between characters.
 inline constexpr qsizetype maxValueLength = 254;
 
 /// The value of `key` in `section`, or `defaultValue` (its trailing spaces dropped) when the

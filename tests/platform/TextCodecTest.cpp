@@ -1,0 +1,131 @@
+#include "platform/TextCodec.h"
+#include "support/TestSupport.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+using namespace TextCodec;
+
+struct DecodeCase
+{
+    const char *what;
+    const char *hex;
+    QString expected;
+};
+
+TEST(TextCodecTest, ValidUtf8IsReadAsUtf8AndAnythingElseByteForByte)
+{
+    const DecodeCase cases[] = {
+        {"ascii", "5B 58 5D 41 6E 6E", QStringLiteral("[X]Ann")},
+        {"cyrillic", "D0 94 D0 BC D0 B8 D1 82 D1 80 D0 B8 D0 B9", QStringLiteral("Дмитрий")},
+        {"cjk", "E6 B8 85 E6 B0 B4", QStringLiteral("清水")},
+        {"emoji past the BMP", "F0 9F 94 A5 42 6F 62", QStringLiteral("🔥Bob")},
+        {"combining acute", "65 CC 81", QStringLiteral("e\u0301")},
+        {"star and trade mark", "E2 98 85 E2 84 A2", QStringLiteral("★™")},
+        {"byte order mark kept", "EF BB BF 41", QStringLiteral("\uFEFFA")},
+        {"last code point", "F4 8F BF BF", QString::fromUcs4(U"\U0010FFFF", 1)},
+        {"cut at the field's end", "41 D0", QStringLiteral("AÐ")},
+        {"cut inside a 4-byte form", "F0 9F 94", QStringLiteral("ðŸ”")},
+        {"overlong slash", "C0 AF", QStringLiteral("À¯")},
+        {"overlong 3-byte", "E0 80 AF", QStringLiteral("à€¯")},
+        {"overlong 4-byte", "F0 80 80 AF", QStringLiteral("ð€€¯")},
+        {"encoded surrogate", "ED A0 80", QStringLiteral("í\u00A0€")},
+        {"past U+10FFFF", "F4 90 80 80", QStringLiteral("ô\u0090€€")},
+        {"lone continuation", "80 41", QStringLiteral("€A")},
+        {"legacy trade mark", "99 58 41 63 65", QStringLiteral("™XAce")},
+        {"legacy latin-1 letters", "4A 6F 75 E9", QStringLiteral("Joué")},
+    };
+    for (const DecodeCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(decode(fromHex(c.hex)), c.expected);
+    }
+}
+
+TEST(TextCodecTest, EveryWindows1252ByteHasItsCharacterAndComesBackAsItself)
+{
+    const QString high = QStringLiteral("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ");
+    QByteArray bytes;
+    for (int b = 0x80; b <= 0x9F; ++b)
+        bytes.append(char(b));
+    EXPECT_EQ(fromWindows1252(bytes), high);
+    EXPECT_EQ(high.size(), 32);
+
+    // Every byte 01 to FF in one legacy text (not UTF-8, since it holds lone high bytes).
+    QByteArray all;
+    for (int b = 1; b <= 0xFF; ++b)
+        all.append(char(b));
+    const QString text = decode(all);
+    EXPECT_EQ(text.size(), all.size());
+    EXPECT_EQ(text[0xE9 - 1], u'é');
+    EXPECT_EQ(encode(text), all);
+    EXPECT_FALSE(toWindows1252(QStringLiteral("Дима")).has_value());
+    EXPECT_FALSE(toWindows1252(QStringLiteral("\u0080")).has_value()) << "U+0080 has no byte in Windows-1252";
+}
+
+TEST(TextCodecTest, TheFileTakesWindows1252WhenItFitsAndUtf8WhenNot)
+{
+    EXPECT_EQ(encode(QStringLiteral("Joué™")), fromHex("4A 6F 75 E9 99"));
+    EXPECT_EQ(encode(QStringLiteral("★Bob")), fromHex("E2 98 85 42 6F 62"));
+    EXPECT_EQ(encode(QStringLiteral("™★")), fromHex("E2 84 A2 E2 98 85")) << "one character beyond: all UTF-8";
+    // C3 A9 is Windows-1252 for "Ã©" but would read back as UTF-8 "é".
+    EXPECT_EQ(encode(QStringLiteral("Ã©")), fromHex("C3 83 C2 A9"));
+    for (const QString &text : {QStringLiteral("Ã©"), QStringLiteral("Ð”"), QStringLiteral("é"),
+                                QStringLiteral("清水🔥"), QStringLiteral("\u0081\u009D")})
+        EXPECT_EQ(decode(encode(text)), text) << qPrintable(text);
+}
+
+TEST(TextCodecTest, APrefixNeverEndsInsideACharacter)
+{
+    const QByteArray a252(252, 'a');
+    const QByteArray a253(253, 'a');
+    // 253 + 2 bytes of "é": the "é" does not fit.
+    EXPECT_EQ(decodePrefix(a253 + fromHex("C3 A9"), 254), QString::fromLatin1(a253));
+    // "e" + U+0301 at 253..255: the accent does not fit, so the "e" goes with it.
+    EXPECT_EQ(decodePrefix(a252 + "e" + fromHex("CC 81"), 254), QString::fromLatin1(a252));
+    // A thumbs-up with a skin tone (8 bytes) from byte 250 leaves as a whole.
+    EXPECT_EQ(decodePrefix(QByteArray(250, 'a') + fromHex("F0 9F 91 8D F0 9F 8F BD"), 254), QString(250, u'a'));
+    // One cluster longer than the limit is cut between code points.
+    const QByteArray zalgo = "Z" + QByteArray::fromHex(QByteArray("CC81").repeated(200));
+    const QString cut = decodePrefix(zalgo, 254);
+    EXPECT_EQ(cut.size(), 127);
+    EXPECT_EQ(cut.toUtf8().size(), 253);
+    // Windows-1252: one byte a character, cut at the limit.
+    const QByteArray legacy = QByteArray(300, '\xE9');
+    EXPECT_EQ(decodePrefix(legacy, 254), QString(254, u'é'));
+    EXPECT_EQ(decodePrefix(fromHex("41 42"), 254), QStringLiteral("AB"));
+}
+
+struct DisplayCase
+{
+    const char *what;
+    QString text;
+    QString shown;
+};
+
+TEST(TextCodecTest, DisplayShowsWhatWouldReorderOrHideText)
+{
+    const DisplayCase cases[] = {
+        {"plain names stay", QStringLiteral("[X]Дмитрий 清水 🔥 e\u0301 ★™"), QStringLiteral("[X]Дмитрий 清水 🔥 e\u0301 ★™")},
+        {"right-to-left override", QStringLiteral("[X]\u202Eevil"), QStringLiteral("[X]\uFFFDevil")},
+        {"embeddings and isolates", QStringLiteral("\u202A\u202B\u202C\u202D\u2066\u2067\u2068\u2069"),
+         QString(8, u'\uFFFD')},
+        {"marks and zero widths", QStringLiteral("\u200E\u200F\u061C\u200B\u2060\uFEFF\u00AD"), QString(7, u'\uFFFD')},
+        {"C0 as control pictures", QStringLiteral("a\r\nb\tc\x01\x7F"), QStringLiteral("a␍␊b␉c␁␡")},
+        {"C1 and separators", QStringLiteral("\u0081\u0085\u009D\u2028\u2029"), QString(5, u'\uFFFD')},
+        {"lone surrogate", QString(QChar(0xD83D)) + QStringLiteral("x"), QStringLiteral("\uFFFDx")},
+        {"tag characters", QString::fromUcs4(U"A\U000E0041", 2), QStringLiteral("A\uFFFD")},
+        {"joiner in an emoji family", QStringLiteral("👨\u200D👩\u200D👧"), QStringLiteral("👨\u200D👩\u200D👧")},
+        {"joiner after a skin tone", QStringLiteral("👍🏽\u200D🔥"), QStringLiteral("👍🏽\u200D🔥")},
+        {"non-joiner in Persian", QStringLiteral("می\u200Cخواهم"), QStringLiteral("می\u200Cخواهم")},
+        {"joiners between Latin letters", QStringLiteral("[X\u200D]\u200CA"), QStringLiteral("[X\uFFFD]\uFFFDA")},
+        {"joiner at the end", QStringLiteral("🔥\u200D"), QStringLiteral("🔥\uFFFD")},
+    };
+    for (const DisplayCase &c : cases) {
+        SCOPED_TRACE(c.what);
+        EXPECT_EQ(forDisplay(c.text), c.shown);
+        EXPECT_EQ(forDisplay(c.shown), c.shown) << "what is shown is shown as it is";
+    }
+}
+
+} // namespace
