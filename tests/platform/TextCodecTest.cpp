@@ -1,6 +1,8 @@
 #include "platform/TextCodec.h"
 #include "support/TestSupport.h"
 
+#include <QStringDecoder>
+
 #include <gtest/gtest.h>
 
 namespace {
@@ -39,6 +41,35 @@ TEST(TextCodecTest, ValidUtf8IsReadAsUtf8AndAnythingElseByteForByte)
     for (const DecodeCase &c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(decode(fromHex(c.hex)), c.expected);
+    }
+}
+
+// Every short sequence whose validity turns on its first two bytes, against Qt's own decoder.
+TEST(TextCodecTest, Utf8IsValidExactlyWhenQtDecodesItWithoutError)
+{
+    const auto check = [](const QByteArray &bytes) {
+        QStringDecoder qt(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+        const QString text = qt.decode(bytes);
+        ASSERT_EQ(isUtf8(bytes), !qt.hasError()) << bytes.toHex(' ').toStdString();
+        if (!qt.hasError()) {
+            ASSERT_EQ(decode(bytes), text) << bytes.toHex(' ').toStdString();
+        }
+    };
+    const char tails[] = {'\x41', '\x80', '\xBF', '\xC0'};
+    for (int first = 0; first <= 0xFF; ++first) {
+        for (int second = 0; second <= 0xFF; ++second) {
+            const QByteArray two{char(first), char(second)};
+            check(two);
+            if (first < 0xE0)
+                continue;
+            for (char third : tails) {
+                check(two + third);
+                if (first >= 0xF0) {
+                    for (char fourth : tails)
+                        check(two + third + fourth);
+                }
+            }
+        }
     }
 }
 
