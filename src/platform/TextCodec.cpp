@@ -1,9 +1,9 @@
 #include "platform/TextCodec.h"
 
-#include <QStringDecoder>
 #include <QTextBoundaryFinder>
 
 #include <array>
+#include <cstring>
 
 namespace TextCodec {
 
@@ -23,18 +23,80 @@ constexpr char16_t zeroWidthNonJoiner = 0x200C;
 constexpr char16_t zeroWidthJoiner = 0x200D;
 constexpr char16_t emojiPresentation = 0xFE0F;
 
-// QString::fromUtf8 drops a byte order mark at the start; here it is a character like any other.
-QString fromUtf8(QByteArrayView bytes)
-{
-    if (!bytes.startsWith("\xEF\xBB\xBF"))
-        return QString::fromUtf8(bytes);
-    QStringDecoder keepingMark(QStringDecoder::Utf8, QStringDecoder::Flag::ConvertInitialBom);
-    return keepingMark.decode(bytes);
-}
-
 bool isContinuation(uchar b)
 {
     return (b & 0xC0) == 0x80;
+}
+
+// The length of the well-formed UTF-8 sequence that starts at p (lead byte 80 or above), or 0.
+qsizetype sequenceLength(const uchar *p, qsizetype available)
+{
+    const uchar lead = p[0];
+    qsizetype length = 0;
+    // The range the first continuation byte must lie in: the narrow ones shut out overlong
+    // forms (E0, F0), encoded surrogates (ED) and code points past U+10FFFF (F4).
+    uchar low = 0x80;
+    uchar high = 0xBF;
+    if (lead >= 0xC2 && lead <= 0xDF) {
+        length = 2;
+    } else if (lead >= 0xE0 && lead <= 0xEF) {
+        length = 3;
+        if (lead == 0xE0)
+            low = 0xA0;
+        else if (lead == 0xED)
+            high = 0x9F;
+    } else if (lead >= 0xF0 && lead <= 0xF4) {
+        length = 4;
+        if (lead == 0xF0)
+            low = 0x90;
+        else if (lead == 0xF4)
+            high = 0x8F;
+    } else {
+        return 0;
+    }
+    if (available < length || p[1] < low || p[1] > high)
+        return 0;
+    for (qsizetype k = 2; k < length; ++k) {
+        if (!isContinuation(p[k]))
+            return 0;
+    }
+    return length;
+}
+
+// UTF-8 straight into UTF-16 in one pass, or nothing at the first byte that breaks the rules.
+// A byte order mark is a character like any other here.
+std::optional<QString> fromUtf8(QByteArrayView bytes, qsizetype ascii)
+{
+    const auto *p = reinterpret_cast<const uchar *>(bytes.data());
+    const qsizetype n = bytes.size();
+    // Never more UTF-16 units than bytes: a four-byte sequence gives two.
+    QString text(n, Qt::Uninitialized);
+    auto *out = reinterpret_cast<char16_t *>(text.data());
+    qsizetype o = 0;
+    for (; o < ascii; ++o)
+        out[o] = p[o];
+    qsizetype i = ascii;
+    while (i < n) {
+        if (p[i] < 0x80) {
+            out[o++] = p[i++];
+            continue;
+        }
+        const qsizetype length = sequenceLength(p + i, n - i);
+        if (length == 0)
+            return std::nullopt;
+        char32_t c = p[i] & (0x7F >> length);
+        for (qsizetype k = 1; k < length; ++k)
+            c = (c << 6) | (p[i + k] & 0x3F);
+        if (QChar::requiresSurrogates(c)) {
+            out[o++] = QChar::highSurrogate(c);
+            out[o++] = QChar::lowSurrogate(c);
+        } else {
+            out[o++] = char16_t(c);
+        }
+        i += length;
+    }
+    text.truncate(o);
+    return text;
 }
 
 // The byte of Windows-1252 for one UTF-16 unit, or -1.
@@ -144,41 +206,14 @@ bool isUtf8(QByteArrayView bytes)
 {
     const auto *p = reinterpret_cast<const uchar *>(bytes.data());
     const qsizetype n = bytes.size();
-    qsizetype i = 0;
-    while (i < n) {
-        const uchar lead = p[i];
-        if (lead < 0x80) {
+    for (qsizetype i = detail::asciiPrefix(bytes); i < n;) {
+        if (p[i] < 0x80) {
             ++i;
             continue;
         }
-        qsizetype length = 0;
-        // The range the first continuation byte must lie in: the narrow ones shut out overlong
-        // forms (E0, F0), encoded surrogates (ED) and code points past U+10FFFF (F4).
-        uchar low = 0x80;
-        uchar high = 0xBF;
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            length = 2;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            length = 3;
-            if (lead == 0xE0)
-                low = 0xA0;
-            else if (lead == 0xED)
-                high = 0x9F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            length = 4;
-            if (lead == 0xF0)
-                low = 0x90;
-            else if (lead == 0xF4)
-                high = 0x8F;
-        } else {
+        const qsizetype length = sequenceLength(p + i, n - i);
+        if (length == 0)
             return false;
-        }
-        if (n - i < length || p[i + 1] < low || p[i + 1] > high)
-            return false;
-        for (qsizetype k = 2; k < length; ++k) {
-            if (!isContinuation(p[i + k]))
-                return false;
-        }
         i += length;
     }
     return true;
@@ -207,10 +242,16 @@ std::optional<QByteArray> toWindows1252(QStringView text)
     return bytes;
 }
 
-QString decode(QByteArrayView bytes)
+namespace detail {
+
+QString decodeBeyondAscii(QByteArrayView bytes, qsizetype ascii)
 {
-    return isUtf8(bytes) ? fromUtf8(bytes) : fromWindows1252(bytes);
+    if (auto text = fromUtf8(bytes, ascii))
+        return std::move(*text);
+    return fromWindows1252(bytes);
 }
+
+} // namespace detail
 
 QString decodePrefix(QByteArrayView bytes, qsizetype maxBytes)
 {
@@ -222,8 +263,8 @@ QString decodePrefix(QByteArrayView bytes, qsizetype maxBytes)
     qsizetype cut = maxBytes;
     while (cut > 0 && isContinuation(static_cast<uchar>(bytes[cut])))
         --cut;
-    const QString whole = fromUtf8(bytes);
-    qsizetype units = fromUtf8(bytes.first(cut)).size();
+    const QString whole = decode(bytes);
+    qsizetype units = decode(bytes.first(cut)).size();
     QTextBoundaryFinder graphemes(QTextBoundaryFinder::Grapheme, whole);
     graphemes.setPosition(units);
     if (!graphemes.isAtBoundary()) {

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringView>
 
+#include <cstring>
 #include <optional>
 
 // Text as servers and settings files hold it. Today's servers send UTF-8; old servers and files
@@ -26,8 +27,45 @@ QString fromWindows1252(QByteArrayView bytes);
 /// The Windows-1252 bytes of a text, or nothing when one of its characters has no byte there.
 std::optional<QByteArray> toWindows1252(QStringView text);
 
+namespace detail {
+
+/// A count of leading bytes that are all ASCII: the whole size exactly when every byte is, else
+/// no more than the offset of the first byte that is not. Eight bytes at a time, the last eight
+/// overlapping. Inline, as decode is: most names are ASCII throughout, and for them this is the
+/// whole cost of telling the encodings apart, paid for every name of every reply.
+inline qsizetype asciiPrefix(QByteArrayView bytes)
+{
+    constexpr quint64 highBits = 0x8080808080808080ULL;
+    const char *p = bytes.data();
+    const qsizetype n = bytes.size();
+    const auto word = [p](qsizetype at) {
+        quint64 w = 0;
+        std::memcpy(&w, p + at, sizeof w);
+        return w;
+    };
+    qsizetype i = 0;
+    if (n < 8) {
+        while (i < n && static_cast<unsigned char>(p[i]) < 0x80)
+            ++i;
+        return i;
+    }
+    for (; i + 8 <= n; i += 8) {
+        if (word(i) & highBits)
+            return i;
+    }
+    return (word(n - 8) & highBits) ? i : n;
+}
+
+QString decodeBeyondAscii(QByteArrayView bytes, qsizetype ascii);
+
+} // namespace detail
+
 /// Valid UTF-8 as UTF-8, anything else as Windows-1252.
-QString decode(QByteArrayView bytes);
+inline QString decode(QByteArrayView bytes)
+{
+    const qsizetype ascii = detail::asciiPrefix(bytes);
+    return ascii == bytes.size() ? QString::fromLatin1(bytes) : detail::decodeBeyondAscii(bytes, ascii);
+}
 
 /// decode, keeping no more than maxBytes of the bytes: a UTF-8 text is cut before the character
 /// (as the reader sees it: a letter with its accents, an emoji with its modifiers) that would
