@@ -283,7 +283,7 @@ QByteArray encode(QStringView text)
     return text.toUtf8();
 }
 
-QString forDisplay(QStringView text)
+QString forDisplay(const QString &text)
 {
     qsizetype i = 0;
     for (; i < text.size(); i += codePointAt(text, i).units) {
@@ -292,14 +292,14 @@ QString forDisplay(QStringView text)
             break;
     }
     if (i == text.size())
-        return text.toString();
-    QString shown = text.first(i).toString();
+        return text;
+    QString shown = text.first(i);
     shown.reserve(text.size());
     for (; i < text.size(); i += codePointAt(text, i).units) {
         const CodePoint c = codePointAt(text, i);
         const char32_t s = shownAs(text, i, c);
         if (s == c.value)
-            shown += text.sliced(i, c.units);
+            shown += QStringView(text).sliced(i, c.units);
         else
             shown += QChar(char16_t(s));
     }

@@ -82,7 +82,7 @@ QByteArray encode(QStringView text);
 /// controls, bidirectional controls, zero-width and other format characters, line and paragraph
 /// separators and lone surrogates become U+FFFD. A zero-width joiner inside an emoji sequence,
 /// and a joiner or non-joiner between letters of a script that shapes with them, are kept.
-/// Text without any such character comes back unchanged.
-QString forDisplay(QStringView text);
+/// Text without any such character comes back unchanged, sharing its data.
+QString forDisplay(const QString &text);
 
 } // namespace TextCodec
