@@ -77,14 +77,29 @@ std::optional<QString> fromUtf8(QByteArrayView bytes, qsizetype ascii)
         out[o] = p[o];
     qsizetype i = ascii;
     while (i < n) {
-        if (p[i] < 0x80) {
-            out[o++] = p[i++];
+        const uchar lead = p[i];
+        if (lead < 0x80) {
+            out[o++] = lead;
+            ++i;
+            continue;
+        }
+        // Two bytes: Latin, Greek, Cyrillic, Hebrew, Arabic, the bulk of what is not ASCII.
+        if (lead >= 0xC2 && lead <= 0xDF && i + 1 < n && isContinuation(p[i + 1])) {
+            out[o++] = char16_t(((lead & 0x1F) << 6) | (p[i + 1] & 0x3F));
+            i += 2;
+            continue;
+        }
+        // Three bytes whose lead allows any continuation: CJK and most symbols.
+        if (lead >= 0xE1 && lead <= 0xEF && lead != 0xED && i + 2 < n && isContinuation(p[i + 1])
+            && isContinuation(p[i + 2])) {
+            out[o++] = char16_t(((lead & 0x0F) << 12) | ((p[i + 1] & 0x3F) << 6) | (p[i + 2] & 0x3F));
+            i += 3;
             continue;
         }
         const qsizetype length = sequenceLength(p + i, n - i);
         if (length == 0)
             return std::nullopt;
-        char32_t c = p[i] & (0x7F >> length);
+        char32_t c = lead & (0x7F >> length);
         for (qsizetype k = 1; k < length; ++k)
             c = (c << 6) | (p[i + k] & 0x3F);
         if (QChar::requiresSurrogates(c)) {
