@@ -300,7 +300,11 @@ QByteArray encode(QStringView text)
 
 QString forDisplay(const QString &text)
 {
+    // Printable ASCII needs no look at the character tables; most names are nothing else.
+    const QChar *units = text.constData();
     qsizetype i = 0;
+    while (i < text.size() && units[i].unicode() >= 0x20 && units[i].unicode() < 0x7F)
+        ++i;
     for (; i < text.size(); i += codePointAt(text, i).units) {
         const CodePoint c = codePointAt(text, i);
         if (shownAs(text, i, c) != c.value)
