@@ -20,6 +20,17 @@ HlReplies::ServerDescription fullServer()
     return server;
 }
 
+// The same reply as today's servers send it for a crowd of many scripts: every name UTF-8.
+HlReplies::ServerDescription utf8Server()
+{
+    static const char *const clans[] = {"[Дк]", "★", "清水", "Ω™", "🔥"};
+    HlReplies::ServerDescription server = fullServer();
+    server.name = QStringLiteral("Арена ★ 24/7 | 清水 | быстрые загрузки").toUtf8();
+    for (int i = 0; i < 32; ++i)
+        server.playerNames[i] = QByteArray(clans[i % 5]) + QStringLiteral("Игрок_номер_").toUtf8() + QByteArray::number(i);
+    return server;
+}
+
 // A list of 300 servers, the reply coming from the last: findServerNumber walks them all.
 void fillServerList()
 {
@@ -49,6 +60,12 @@ void BM_PlayersReply32(benchmark::State &state)
 }
 BENCHMARK(BM_PlayersReply32);
 
+void BM_PlayersReply32Utf8(benchmark::State &state)
+{
+    foldReply(state, HlReplies::playersReply(utf8Server()));
+}
+BENCHMARK(BM_PlayersReply32Utf8);
+
 void BM_InfoReply(benchmark::State &state)
 {
     foldReply(state, HlReplies::infoReply(fullServer(), "127.0.0.1:27300"));
@@ -62,6 +79,14 @@ void BM_ParsePlayersReply32(benchmark::State &state)
         benchmark::DoNotOptimize(QueryDatagrams::parseReply(reply));
 }
 BENCHMARK(BM_ParsePlayersReply32);
+
+void BM_ParsePlayersReply32Utf8(benchmark::State &state)
+{
+    const QByteArray reply = HlReplies::playersReply(utf8Server());
+    for (auto _ : state)
+        benchmark::DoNotOptimize(QueryDatagrams::parseReply(reply));
+}
+BENCHMARK(BM_ParsePlayersReply32Utf8);
 
 void BM_BinaryInfoReply(benchmark::State &state)
 {

@@ -1,6 +1,11 @@
 #include "model/EntryRules.h"
 
 #include "model/Numeric.h"
+#include "model/mdlZibProcessing.h"
+#include "platform/ProfileFile.h"
+#include "platform/TextCodec.h"
+
+#include <algorithm>
 
 namespace EntryRules {
 
@@ -19,6 +24,14 @@ QString checkSpeedOnLeave(const QString &text)
 QString triggerOnLeave(const QString &text)
 {
     return Numeric::isNumeric(text) ? text : QStringLiteral("5");
+}
+
+bool clanTagStorable(const QString &tag)
+{
+    // A tag in another script takes two to four bytes a character: 200 of them can pass what
+    // the file reads back, and a cut tag would count players the user never asked for.
+    return std::any_of(tag.cbegin(), tag.cend(), [](QChar c) { return c != u' ' && c != u'\t'; })
+        && tag != mdlZibProcessing::endMarker && TextCodec::encode(tag).size() <= ProfileFile::maxValueLength;
 }
 
 std::optional<int> intervalMilliseconds(const QString &seconds)

@@ -18,6 +18,11 @@ QString checkSpeedOnLeave(const QString &text);
 /// The trigger box when it loses the focus: "5" unless the text reads as a number.
 QString triggerOnLeave(const QString &text);
 
+/// Whether a clan tag as typed can be stored and read back as the same tag: not blanks alone
+/// (the file drops them and would leave an empty tag, which counts every player), not the
+/// end-of-list marker, and no longer than a value the file gives back whole.
+bool clanTagStorable(const QString &tag);
+
 /// Seconds as typed into the check interval box, in whole milliseconds (7.5 gives 7500);
 /// nothing when the text is no number or the result does not fit a timer's interval.
 std::optional<int> intervalMilliseconds(const QString &seconds);

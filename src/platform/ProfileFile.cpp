@@ -1,6 +1,7 @@
 #include "platform/ProfileFile.h"
 
 #include "platform/FileStamp.h"
+#include "platform/TextCodec.h"
 
 #include <QByteArray>
 #include <QDir>
@@ -134,26 +135,23 @@ QByteArrayView unquoted(QByteArrayView value)
     return value;
 }
 
-// The bytes a text is stored as, and the text bytes read back stand for: one byte a character.
+// The bytes a value is stored as: Windows-1252 where every character fits, so old files' bytes come
+// back one for one, UTF-8 otherwise.
 QByteArray toFileBytes(const QString &text)
 {
-    return text.toLatin1();
+    return TextCodec::encode(text);
 }
 
+// What a read returns, at most as many bytes as the original's 255-byte buffer held, cut between
+// characters.
 QString fromFileBytes(QByteArrayView bytes)
 {
-    return QString::fromLatin1(bytes);
-}
-
-// What a read returns at most, as the original's 255-byte buffer held it.
-QByteArrayView cutForReading(QByteArrayView value)
-{
-    return value.first(std::min(value.size(), maxValueLength));
+    return TextCodec::decodePrefix(bytes, maxValueLength);
 }
 
 QByteArray nameBytes(const QString &name)
 {
-    const QByteArray bytes = toFileBytes(name);
+    const QByteArray bytes = name.toLatin1();
     const QByteArrayView kept = trimmed(bytes);
     return kept.size() == bytes.size() ? bytes : kept.toByteArray();
 }
@@ -311,13 +309,13 @@ struct detail::Document
         if (const Section *found = find(nameBytes(section))) {
             if (const auto at = findKey(*found, nameBytes(key))) {
                 const auto entry = entryOf(found->lines[std::size_t(*at)].text);
-                return fromFileBytes(cutForReading(unquoted(entry->rawValue)));
+                return fromFileBytes(unquoted(entry->rawValue));
             }
         }
         QByteArray value = toFileBytes(defaultValue);
         while (value.endsWith(' '))
             value.chop(1);
-        return fromFileBytes(cutForReading(value));
+        return fromFileBytes(value);
     }
 
     Line *lastLine()

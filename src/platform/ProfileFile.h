@@ -7,7 +7,7 @@
 
 // Reads and writes the settings file one key at a time, with the INI dialect the program has
 // always used: section and key names without regard to case, blanks around values dropped,
-// values cut at 254 characters, one byte per character. Every call sees the file as it is on the
+// values cut at 254 bytes between characters, text as TextCodec reads it. Every call sees the file as it is on the
 // disk: the parsed file is kept between calls only while the file's stamp (its id, size and times)
 // stays the same, so an edit by hand between two calls is seen at the next. Every change is written
 // whole to a temporary file that then replaces the old one.
@@ -17,7 +17,7 @@ namespace detail {
 struct Document;
 }
 
-/// Longest value a read returns; longer values are cut there.
+/// Most bytes of a value a read returns; longer values are cut there, between characters.
 inline constexpr qsizetype maxValueLength = 254;
 
 /// The value of `key` in `section`, or `defaultValue` (its trailing spaces dropped) when the

@@ -2,6 +2,7 @@
 
 #include "model/GameServer.h"
 #include "model/mdlZibProcessing.h"
+#include "platform/TextCodec.h"
 
 namespace QueryDatagrams {
 
@@ -24,8 +25,10 @@ constexpr qsizetype appIdSize = 2;
 const QByteArray header("\xFF\xFF\xFF\xFF", 4);
 const QByteArray splitHeader("\xFE\xFF\xFF\xFF", 4);
 
-// One zero-terminated string starting at p: its text (one character per byte) and the offset
-// just past its terminator, or nothing when the datagram ends before a terminator.
+// One zero-terminated string starting at p: its text and the offset just past its terminator,
+// or nothing when the datagram ends before a terminator. The text is decoded from the field's
+// own bytes alone, so a broken sequence in it can neither reach into the next field nor cost
+// the rest of the name.
 struct Field
 {
     QString text;
@@ -47,7 +50,7 @@ std::optional<Field> stringAt(QByteArrayView bytes, qsizetype p)
     const auto zero = terminatorFrom(bytes, p);
     if (!zero)
         return std::nullopt;
-    return Field{QString::fromLatin1(bytes.sliced(p, *zero - p)), *zero + 1};
+    return Field{TextCodec::decode(bytes.sliced(p, *zero - p)), *zero + 1};
 }
 
 PlayersReply parsePlayers(QByteArrayView bytes)

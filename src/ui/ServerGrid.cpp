@@ -2,6 +2,7 @@
 
 #include "model/GameServer.h"
 #include "model/Numeric.h"
+#include "platform/TextCodec.h"
 
 #include <algorithm>
 #include <optional>
@@ -29,8 +30,8 @@ QString playersText(const GameServer &server)
 
 QStringList rowTexts(const GameServer &server)
 {
-    return {QString::number(server.serverNumber()), server.name(), server.mapName(), playersText(server),
-            QString::number(server.filterPlayers())};
+    return {QString::number(server.serverNumber()), TextCodec::forDisplay(server.name()),
+            TextCodec::forDisplay(server.mapName()), playersText(server), QString::number(server.filterPlayers())};
 }
 
 void sortDescending(QList<QStringList> &rows, int column)
@@ -70,8 +71,13 @@ QList<QStringList> rows(const mdlZibProcessing::ServerList &servers)
 
 QString detailsText(const GameServer &server)
 {
-    return QStringLiteral("SERVER: ") + server.name() + crlf + QStringLiteral("Addr: ") + server.address() + crlf
-           + QStringLiteral("Port: ") + QString::number(server.port()) + crlf + crlf + server.toStringPlayers();
+    // Each field on its own: a line break inside a name is shown as a mark, never as a line.
+    QString text = QStringLiteral("SERVER: ") + TextCodec::forDisplay(server.name()) + crlf + QStringLiteral("Addr: ")
+                   + TextCodec::forDisplay(server.address()) + crlf + QStringLiteral("Port: ")
+                   + QString::number(server.port()) + crlf + crlf;
+    for (const QString &player : server.playerNames())
+        text += TextCodec::forDisplay(player) + crlf;
+    return text;
 }
 
 } // namespace ServerGrid

@@ -20,7 +20,8 @@ QStringList headings();
 /// Names on the last players reply against the capacity, "5/16".
 QString playersText(const GameServer &server);
 
-/// The five cells of a server's row, column 0 holding its number.
+/// The five cells of a server's row, column 0 holding its number; names as TextCodec::forDisplay
+/// shows them.
 QStringList rowTexts(const GameServer &server);
 
 /// Orders rows on one column, largest first. Cells compare as numbers when both are numeric and
@@ -30,7 +31,8 @@ void sortDescending(QList<QStringList> &rows, int column);
 /// Every server's row, most hits first.
 QList<QStringList> rows(const mdlZibProcessing::ServerList &servers);
 
-/// The details box text for a server: name, address, port, an empty line, then the players.
+/// The details box text for a server: name, address, port, an empty line, then the players,
+/// each field as TextCodec::forDisplay shows it.
 QString detailsText(const GameServer &server);
 
 } // namespace ServerGrid

@@ -4,6 +4,7 @@
 #include "model/EntryRules.h"
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
+#include "platform/TextCodec.h"
 #include "platform/Twips.h"
 #include "query/QueryEngine.h"
 #include "ui/FixedLayout.h"
@@ -174,7 +175,7 @@ void filtersWindow::fillFilterGrid()
     for (const auto &filter : std::as_const(clanFilters)) {
         m_fxgClanFilters->setItem(row, numberColumn,
                                   cell(QString::number(filter->clanFilterNumber()), Qt::AlignLeft | Qt::AlignVCenter));
-        m_fxgClanFilters->setItem(row, tagColumn, cell(filter->clanTag(), Qt::AlignLeft | Qt::AlignBottom));
+        m_fxgClanFilters->setItem(row, tagColumn, cell(TextCodec::forDisplay(filter->clanTag()), Qt::AlignLeft | Qt::AlignBottom));
         m_fxgClanFilters->setItem(row, alertColumn,
                                   cell(filter->alert() ? QStringLiteral("Yes") : QStringLiteral("No"),
                                        Qt::AlignLeft | Qt::AlignVCenter));
@@ -236,11 +237,9 @@ void filtersWindow::onAddFilterClicked()
     const QString tag = m_txtClanTag->text();
     const QString trigger = m_txtTriggerNumber->text();
     const auto triggerValue = Numeric::toInt16(trigger);
-    // A tag of blanks alone reads back from the file as an empty tag, which would count every
-    // player on every server; the end-of-list marker would end the list at reload and be
-    // overwritten by the next filter. Neither can be stored as typed, so neither is added.
-    const bool storable = std::any_of(tag.cbegin(), tag.cend(), [](QChar c) { return c != u' ' && c != u'\t'; })
-        && tag != endMarker;
+    // A tag the file cannot give back as typed is not added (blanks alone, the end-of-list
+    // marker, a tag longer than a value the file reads back whole).
+    const bool storable = EntryRules::clanTagStorable(tag);
 
     if (storable && triggerValue) {
         auto filter = std::make_shared<ClanFilter>();

@@ -1,4 +1,5 @@
 #include "AlertFixtures.h"
+#include "query/QueryDatagrams.h"
 
 #include <limits>
 
@@ -87,6 +88,45 @@ TEST_F(ClanMatchingTest, EveryCharacterCountsNotJustItsKind)
             single += tagMatches(name, c.tag) ? 1 : 0;
         EXPECT_EQ(single, c.expected);
     }
+}
+
+// A players reply as a server sends it, names as raw bytes.
+QByteArray playersReply(const QList<QByteArray> &names)
+{
+    QByteArray datagram = fromHex("FF FF FF FF 44") + char(names.size());
+    for (const QByteArray &name : names)
+        datagram += QByteArray(1, '\1') + name + QByteArray(9, '\0');
+    return datagram;
+}
+
+TEST_F(ClanMatchingTest, TagsInAnyScriptAreSavedReloadedAndMatchTheNamesServersSend)
+{
+    // Typed in the filters window, stored, and read back as the next start would.
+    for (const QString &tag : {QStringLiteral("★"), QStringLiteral("™X"), QStringLiteral("[Дк]"),
+                               QStringLiteral("清水"), QStringLiteral("e\u0301")})
+        addFilter(tag, false, 1);
+    state::saveClanFilters();
+    state::loadClanFilters();
+    ASSERT_EQ(state::clanFilters.size(), 5);
+    EXPECT_EQ(state::clanFilters[1]->clanTag(), QStringLiteral("™X"));
+    EXPECT_TRUE(fileBytes().contains("Tag=\x99X\r\n")) << "the legacy tag stays Windows-1252";
+
+    const auto utf8 = addServer(QStringLiteral("today"), {});
+    utf8->setAddress(QStringLiteral("10.0.0.1"));
+    utf8->setPort(27015);
+    const auto legacy = addServer(QStringLiteral("old"), {});
+    legacy->setAddress(QStringLiteral("10.0.0.2"));
+    legacy->setPort(27015);
+    QueryDatagrams::handleReply(playersReply({QStringLiteral("★Bob").toUtf8(), QStringLiteral("[Дк]Иван").toUtf8(),
+                                              QStringLiteral("清水一郎").toUtf8(), QStringLiteral("Rene\u0301").toUtf8(),
+                                              QStringLiteral("™XAce").toUtf8(), "?Bob", "[??]Ivan"}),
+                                QStringLiteral("10.0.0.1"), 27015);
+    QueryDatagrams::handleReply(playersReply({"\x99XAce", "Ren\xE9", "\x80" "Bob"}), QStringLiteral("10.0.0.2"), 27015);
+    checkClanFilters(m_output);
+    // One for each tag; "?" stands for nothing it once replaced. The precomposed "é" is not
+    // "e" with a combining accent: the match is on the characters as sent.
+    EXPECT_EQ(utf8->filterPlayers(), 5);
+    EXPECT_EQ(legacy->filterPlayers(), 1);
 }
 
 TEST_F(ClanMatchingTest, FilterPlayersSumsAllFiltersButTriggerSeesOneFilter)
@@ -299,6 +339,9 @@ TEST_F(ClanMatchingTest, DetailsListTheServerThenEachMatchingPlayer)
         {"nobody matches", QStringLiteral("Alpha"), {QStringLiteral("b")}, 1, 1, QStringLiteral("Alpha\r\n")},
         {"no such server", QStringLiteral("Alpha"), {QStringLiteral("a[X]")}, 2, 1, QString()},
         {"no such filter", QStringLiteral("Alpha"), {QStringLiteral("a[X]")}, 1, 0, QStringLiteral("Alpha\r\n")},
+        {"names that would reorder or add lines", QStringLiteral("Alpha\r\nBeta"),
+         {QStringLiteral("[X]a\nGhost[X]"), QStringLiteral("\u202E[X]b\u200B")}, 1, 1,
+         QStringLiteral("Alpha␍␊Beta\r\n\r\n[X]a␊Ghost[X]\r\n\uFFFD[X]b\uFFFD")},
     };
     for (const DetailsCase &c : cases) {
         SCOPED_TRACE(c.what);

@@ -121,9 +121,53 @@ TEST_F(ProfileFileTest, EveryByteValueSurvivesAWriteAndARead)
     QString value;
     for (int b = 0x21; b <= 0xFF; ++b) // blanks at a value's ends are trimmed by design
         value.append(QChar(b));
-    ASSERT_TRUE(write("S", "bytes", value.left(200)));
-    ASSERT_TRUE(write("S", "bytes2", value.mid(200)));
+    // In two parts: the C1 codes have no Windows-1252 byte, so each part goes as UTF-8, two bytes
+    // a character above 7F, and must stay within the 254 bytes a read gives back.
+    ASSERT_TRUE(write("S", "bytes", value.left(100)));
+    ASSERT_TRUE(write("S", "bytes2", value.mid(100)));
     EXPECT_EQ(read("S", "bytes") + read("S", "bytes2"), value);
+}
+
+TEST_F(ProfileFileTest, ValuesAreWindows1252WhereTheyFitAndUtf8WhereNot)
+{
+    // A file as old versions and hand edits left it: Windows-1252, including the five bytes that
+    // code page leaves unassigned.
+    const QByteArray legacy = "[S]\r\nlegacy=\x99X Caf\xE9 \x80\x81\x8D\x8F\x90\x9D\r\nutf8=\xE2\x98\x85" "Bob\r\n";
+    setBytes(legacy);
+    EXPECT_EQ(read("S", "legacy"), QStringLiteral("™X Café €\u0081\u008D\u008F\u0090\u009D"));
+    EXPECT_EQ(read("S", "utf8"), QStringLiteral("★Bob"));
+    // Writing back what was read leaves every byte as it was.
+    ASSERT_TRUE(write("S", "legacy", read("S", "legacy")));
+    ASSERT_TRUE(write("S", "utf8", read("S", "utf8")));
+    EXPECT_EQ(bytes(), legacy);
+
+    const QString names[] = {QStringLiteral("[Дк]Дмитрий"), QStringLiteral("清水🔥"), QStringLiteral("Zoe\u0308™"),
+                             QStringLiteral("Ã©")};
+    for (const QString &name : names) {
+        ASSERT_TRUE(write("S", "name", name));
+        EXPECT_EQ(read("S", "name"), name);
+    }
+    EXPECT_TRUE(bytes().contains("name=\xC3\x83\xC2\xA9\r\n")) << "Windows-1252 that would read as UTF-8";
+    ASSERT_TRUE(write("S", "name", QStringLiteral("Jou\u00E9 ★")));
+    EXPECT_TRUE(bytes().contains("name=Jou\xC3\xA9 \xE2\x98\x85\r\n"));
+    ASSERT_TRUE(write("S", "name", QStringLiteral("Jou\u00E9 ™")));
+    EXPECT_TRUE(bytes().contains("name=Jou\xE9 \x99\r\n"));
+}
+
+TEST_F(ProfileFileTest, The254ByteLimitNeverCutsACharacter)
+{
+    // 127 two-byte letters fill 254 bytes exactly; one more does not fit and is left out whole.
+    ASSERT_TRUE(write("S", "fits", QString(127, u'Д')));
+    EXPECT_EQ(read("S", "fits"), QString(127, u'Д'));
+    ASSERT_TRUE(write("S", "long", QString(128, u'Д')));
+    EXPECT_EQ(read("S", "long"), QString(127, u'Д'));
+    ASSERT_TRUE(write("S", "cjk", QString(100, u'清')));
+    EXPECT_EQ(read("S", "cjk"), QString(84, u'清'));
+    ASSERT_TRUE(write("S", "accent", QString(252, u'a') + QStringLiteral("e\u0301")));
+    EXPECT_EQ(read("S", "accent"), QString(252, u'a'));
+    EXPECT_EQ(ProfileFile::readString(path(), QStringLiteral("S"), QStringLiteral("none"), QString(200, u'Д')),
+              QString(127, u'Д'))
+        << "a default is cut the same way";
 }
 
 TEST_F(ProfileFileTest, NothingInAValueCanAddChangeOrRemoveAnotherEntry)
@@ -140,6 +184,12 @@ TEST_F(ProfileFileTest, NothingInAValueCanAddChangeOrRemoveAnotherEntry)
     EXPECT_EQ(read("GAMESERVER 1", "Name"),
               QStringLiteral("evil  Address=6.6.6.6  [GAMESERVER 2] Address=1.1.1.1 x=y z"));
     EXPECT_EQ(bytes().count('\n'), 3) << "still one header and two entries";
+
+    // The same in UTF-8, with the breaks that only Unicode knows.
+    ASSERT_TRUE(write("GAMESERVER 1", "Name", QStringLiteral("Дима\r\n[GAMESERVER 2]\u2028Address=1.1.1.1\u0085x=y")));
+    EXPECT_EQ(read("GAMESERVER 1", "Name"), QStringLiteral("Дима  [GAMESERVER 2]\u2028Address=1.1.1.1\u0085x=y"));
+    EXPECT_EQ(read("GAMESERVER 2", "Address"), QStringLiteral("DEF"));
+    EXPECT_EQ(bytes().count('\n'), 3);
 }
 
 TEST_F(ProfileFileTest, WritesKeepUntouchedLinesAndSpellings)

@@ -112,6 +112,28 @@ TEST(BinaryReplies, TheMaxPlayersByteIsKeptAsItStandsExceptInTheOldLayouts)
     }
 }
 
+TEST(BinaryReplies, NamesAreUtf8WhenValidAndWindows1252Otherwise)
+{
+    HlReplies::ServerDescription server;
+    server.name = QStringLiteral("[★] Арена 清水 🔥").toUtf8();
+    server.mapName = QStringLiteral("κρήτη").toUtf8();
+    server.playerNames = {QStringLiteral("★Bob").toUtf8(), QByteArray("\x99XAce\x80"), fromHex("F0 9F 94")};
+    const auto binary = std::get<InfoReply>(parseReply(HlReplies::binaryInfoReply(server)));
+    const auto details = std::get<InfoReply>(parseReply(HlReplies::detailsReply(server, "1.2.3.4:5")));
+    for (const InfoReply &info : {binary, details}) {
+        SCOPED_TRACE(info.type);
+        EXPECT_EQ(info.name, QStringLiteral("[★] Арена 清水 🔥"));
+        EXPECT_EQ(info.mapName, QStringLiteral("κρήτη"));
+    }
+    const auto players = std::get<PlayersReply>(parseReply(HlReplies::playersReply(server)));
+    EXPECT_EQ(players.playerNames, (QStringList{QStringLiteral("★Bob"), QStringLiteral("™XAce€"), QStringLiteral("ðŸ”")}));
+
+    // A legacy server's name in an 'm' reply.
+    server.name = "Caf\xE9 \x84Zur Linde\x93";
+    EXPECT_EQ(std::get<InfoReply>(parseReply(HlReplies::detailsReply(server, "1.2.3.4:5"))).name,
+              QStringLiteral("Café „Zur Linde“"));
+}
+
 TEST(BinaryReplies, ShortOrSplitDatagramsYieldNothing)
 {
     const struct

@@ -73,7 +73,7 @@ TEST_F(HlsimProcessTest, HelpExplainsTheOptions)
                                "--truncate", "--garble", "--crlf-names", "--high-bytes", "--from-other-port", "--bind",
                                "--protocol", "--info-challenge", "--details", "--info-as-details", "--challenge",
                                "--split", "--lose-part", "--from-address", "--hostile-names", "--pad-to", "--flood",
-                               "--flood-seconds"})
+                               "--flood-seconds", "--encoding"})
         EXPECT_TRUE(help.contains(QLatin1String(option))) << option;
     EXPECT_TRUE(help.contains(QStringLiteral("127.0.0.1")));
 }
@@ -87,6 +87,7 @@ TEST_F(HlsimProcessTest, BadArgumentsAreRefused)
         {QStringLiteral("--challenge"), QStringLiteral("1234567g")},
         {QStringLiteral("--split"), QStringLiteral("0")},
         {QStringLiteral("--lose-part"), QStringLiteral("15")},
+        {QStringLiteral("--encoding"), QStringLiteral("latin-9")},
     };
     for (const QStringList &arguments : bad) {
         SCOPED_TRACE(qPrintable(arguments.join(u' ')));
@@ -130,6 +131,48 @@ TEST_F(HlsimProcessTest, RecordsHoldWhatTheSimulatedServersWereGiven)
     EXPECT_EQ(records[0]->playerNames(), QStringList({QStringLiteral("[X]Ann"), QStringLiteral("Jou\u00E9"),
                                                       QStringLiteral("Player1"), QStringLiteral("Player2")}));
     EXPECT_EQ(records[2]->playerNames()[0], QStringLiteral("[X]Ann\r\nline two"));
+}
+
+TEST_F(HlsimProcessTest, NamesAreServedInUtf8OrAsOldServersSentThem)
+{
+    struct Case
+    {
+        const char *encoding;
+        const char *protocol;
+        QStringList sent; // the server's name, then its players
+        QStringList read;
+    };
+    // Windows-1252 has "™" and "é" but no "★": an old server sends a "?" in its place.
+    const Case cases[] = {
+        {"utf-8", "modern", {QStringLiteral("Сервер ★ 清水"), QStringLiteral("★Bob"), QStringLiteral("🔥e\u0301")},
+         {QStringLiteral("Сервер ★ 清水"), QStringLiteral("★Bob"), QStringLiteral("🔥e\u0301")}},
+        {"windows-1252", "legacy", {QStringLiteral("Café ★"), QStringLiteral("™XAce"), QStringLiteral("★Bob")},
+         {QStringLiteral("Café ?"), QStringLiteral("™XAce"), QStringLiteral("?Bob")}},
+    };
+    for (const Case &c : cases) {
+        SCOPED_TRACE(c.encoding);
+        mdlZibProcessing::gameServers.clear();
+        if (m_hlsim.state() != QProcess::NotRunning) {
+            m_hlsim.kill();
+            m_hlsim.waitForFinished(5000);
+        }
+        QStringList arguments{QStringLiteral("--encoding"), QString::fromLatin1(c.encoding),
+                              QStringLiteral("--protocol"), QString::fromLatin1(c.protocol),
+                              QStringLiteral("--name"),     c.sent[0]};
+        for (const QString &player : c.sent.mid(1))
+            arguments << QStringLiteral("--player") << player;
+        const QList<quint16> ports = start(arguments);
+        ASSERT_EQ(ports.size(), 1);
+        const auto record = addServer(ports[0]);
+        QueryEngine engine(0);
+        ASSERT_EQ(engine.bindSocket(), QString());
+        engine.enableChecking();
+        engine.setQueryInterval(std::chrono::milliseconds(100));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return record->name() != QStringLiteral("New Server"); }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([&] { return !record->playerNames().isEmpty(); }, 5000));
+        EXPECT_EQ(record->name(), c.read[0]);
+        EXPECT_EQ(record->playerNames(), c.read.mid(1));
+    }
 }
 
 TEST_F(HlsimProcessTest, ModernServersAreWatchedThroughTheBinaryQueries)

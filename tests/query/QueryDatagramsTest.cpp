@@ -148,20 +148,63 @@ TEST_F(QueryDatagramsTest, DuplicateAndEmptyNamesAreKeptInOrder)
                            QString()}));
 }
 
-TEST_F(QueryDatagramsTest, EveryByteBecomesOneLatin1Character)
+TEST_F(QueryDatagramsTest, EveryByteOfALegacyNameBecomesItsWindows1252Character)
 {
     const auto server = addServer(QStringLiteral("10.0.0.1"), 27015);
     QByteArray everyByte;
     for (int b = 1; b <= 0xFF; ++b)
         everyByte.append(static_cast<char>(b));
-    handleReply(playersOf({everyByte, "Jou\xE9", "a\r\nb"}), QStringLiteral("10.0.0.1"), 27015);
-    ASSERT_EQ(server->playerNames().size(), 3);
+    handleReply(playersOf({everyByte, "Jou\xE9", "a\r\nb", "\x99XAce"}), QStringLiteral("10.0.0.1"), 27015);
+    ASSERT_EQ(server->playerNames().size(), 4);
     const QString first = server->playerNames()[0];
     ASSERT_EQ(first.size(), 255);
+    // 80 to 9F are Windows-1252's own; the five it leaves unassigned keep their code.
+    const QString high = QStringLiteral("€\u0081‚ƒ„…†‡ˆ‰Š‹Œ\u008DŽ\u008F\u0090‘’“”•–—˜™š›œ\u009DžŸ");
     for (int b = 1; b <= 0xFF; ++b)
-        EXPECT_EQ(first[b - 1].unicode(), b);
+        EXPECT_EQ(first[b - 1], (b >= 0x80 && b < 0xA0) ? high[b - 0x80] : QChar(b)) << b;
     EXPECT_EQ(server->playerNames()[1], QStringLiteral("Jou\u00E9"));
     EXPECT_EQ(server->playerNames()[2], QStringLiteral("a\r\nb"));
+    EXPECT_EQ(server->playerNames()[3], QStringLiteral("™XAce"));
+}
+
+TEST_F(QueryDatagramsTest, Utf8NamesAreReadAsSentAndABrokenNameCostsOnlyItself)
+{
+    const auto server = addServer(QStringLiteral("10.0.0.1"), 27015);
+    const QList<QByteArray> names{
+        QStringLiteral("[Дк]Дмитрий").toUtf8(), QStringLiteral("清水").toUtf8(), QStringLiteral("🔥Bob").toUtf8(),
+        QStringLiteral("Zoe\u0308").toUtf8(), QStringLiteral("★Ace™").toUtf8(),
+        fromHex("5B 58 5D D0"),    // a two-byte form cut by the terminator
+        fromHex("41 C0 AF 42"),    // overlong '/'
+        fromHex("41 ED A0 80 42"), // an encoded surrogate
+        fromHex("E2 98 85 99"),    // UTF-8 star, then a legacy byte
+        QStringLiteral("after").toUtf8()};
+    handleReply(playersOf(names), QStringLiteral("10.0.0.1"), 27015);
+    EXPECT_EQ(server->playerNames(),
+              (QStringList{QStringLiteral("[Дк]Дмитрий"), QStringLiteral("清水"), QStringLiteral("🔥Bob"),
+                           QStringLiteral("Zoe\u0308"), QStringLiteral("★Ace™"), QStringLiteral("[X]Ð"),
+                           QStringLiteral("AÀ¯B"), QStringLiteral("Aí\u00A0€B"), QStringLiteral("â˜…™"),
+                           QStringLiteral("after")}));
+
+    // The info reply's name and map are read the same way.
+    auto info = description();
+    info.name = QStringLiteral("Сервер ★ 24/7").toUtf8();
+    info.mapName = "de_\xE9t\xE9";
+    handleReply(HlReplies::infoReply(info, "10.0.0.1:27015"), QStringLiteral("10.0.0.1"), 27015);
+    EXPECT_EQ(server->name(), QStringLiteral("Сервер ★ 24/7"));
+    EXPECT_EQ(server->mapName(), QStringLiteral("de_été"));
+}
+
+TEST_F(QueryDatagramsTest, AReplyCutInsideACharacterKeepsTheNamesBeforeIt)
+{
+    const QByteArray whole = playersOf({QStringLiteral("[X]Ива").toUtf8(), QStringLiteral("🔥🔥").toUtf8()});
+    // Every cut before the second name's terminator, most inside an emoji: the first name stays
+    // whole and nothing of the second is kept.
+    for (qsizetype cut = whole.size() - 9 - 8; cut < whole.size() - 9; ++cut) {
+        mdlZibProcessing::gameServers.clear();
+        const auto server = addServer(QStringLiteral("10.0.0.1"), 27015);
+        handleReply(whole.left(cut), QStringLiteral("10.0.0.1"), 27015);
+        EXPECT_EQ(server->playerNames(), QStringList{QStringLiteral("[X]Ива")}) << "cut at " << cut;
+    }
 }
 
 TEST_F(QueryDatagramsTest, MaxPlayersIsTheByteMinusOne)

@@ -154,6 +154,24 @@ TEST_F(FiltersWindowTest, AddingAFilterShowsItAsReadBackAndResetsTheEntryFields)
     EXPECT_EQ(sections().value(QStringLiteral("CLANFILTER 2")), filterLines(QStringLiteral("[X]"), true, 4));
 }
 
+TEST_F(FiltersWindowTest, ATagInAnyScriptIsTypedStoredAndShownAsTyped)
+{
+    open();
+    for (const QString &tag : {QStringLiteral("★Ω"), QStringLiteral("™X"), QString(84, u'清')}) {
+        MessageBox::resetForTests();
+        addFilter(tag, true, QStringLiteral("2"));
+        EXPECT_EQ(MessageBox::lastShown(), std::nullopt);
+        EXPECT_EQ(rows().last().value(1), tag);
+        EXPECT_EQ(clanFilters.last()->clanTag(), tag);
+    }
+    EXPECT_TRUE(fileBytes().contains("Tag=\xE2\x98\x85\xCE\xA9\r\n"));
+    EXPECT_TRUE(fileBytes().contains("Tag=\x99X\r\n"));
+    // A tag that would reorder the grid is shown with its control made visible, and stored as typed.
+    addFilter(QStringLiteral("\u202E[X]"), true, QStringLiteral("2"));
+    EXPECT_EQ(rows().last().value(1), QStringLiteral("\uFFFD[X]"));
+    EXPECT_EQ(clanFilters.last()->clanTag(), QStringLiteral("\u202E[X]"));
+}
+
 TEST_F(FiltersWindowTest, AnUntickedFilterShowsNoTriggerButStoresTheHiddenBoxText)
 {
     open();
@@ -182,7 +200,9 @@ TEST_F(FiltersWindowTest, AnIncompleteFilterShowsTheErrorAndKeepsTheEntries)
     const Case cases[] = {{QString(), QStringLiteral("3")},
                           {QString(), QString()},
                           {QStringLiteral("   "), QStringLiteral("3")},
-                          {QStringLiteral("BREAKVALUE"), QStringLiteral("3")}};
+                          {QStringLiteral("BREAKVALUE"), QStringLiteral("3")},
+                          // 85 characters of three bytes: the file would give back only 84 of them.
+                          {QString(85, u'清'), QStringLiteral("3")}};
     open("[CLANFILTER 1]\r\nTag=[A]\r\nAlert=TRUE\r\nTrigger=1\r\n");
     const QByteArray before = fileBytes();
     for (const Case &c : cases) {

@@ -99,7 +99,7 @@ TEST_F(HostileServersTest, HostileRepliesAreFoldedSafelyAndNeverReachTheSettings
     EXPECT_EQ(server(1)->playerNames(),
               (QStringList{QStringLiteral("[X]cr\rname"), QStringLiteral("[X]lf\nname"), QStringLiteral("[X]nul"),
                            QString(), QStringLiteral("]=[GAMESERVER 1]"), QStringLiteral("[X]key=value"),
-                           QStringLiteral("[X]high\u0080\u00E9\u00FF")}));
+                           QStringLiteral("[X]high\u20AC\u00E9\u00FF")}));
     EXPECT_EQ(server(1)->maxPlayers(), 254);
     EXPECT_EQ(server(2)->activePlayers(), 255);
     // The whole of the largest datagram is walked: thousands of records past the count byte.
@@ -113,10 +113,14 @@ TEST_F(HostileServersTest, HostileRepliesAreFoldedSafelyAndNeverReachTheSettings
     EXPECT_EQ(gridColumn(3)[0], QStringLiteral("7/254"));
     EXPECT_EQ(gridColumn(4)[0], QStringLiteral("5"));
 
-    // The details of the hostile server show what it sent, line breaks and all.
+    // The details of the hostile server show what it sent, its line breaks as visible marks that
+    // cannot pass for lines of their own.
     clickCell(0, 1);
     const QString details = control<QPlainTextEdit>("txtResponse")->toPlainText();
-    EXPECT_TRUE(details.startsWith(QStringLiteral("SERVER: Evil\n"))) << details.toStdString();
+    EXPECT_TRUE(details.startsWith(QStringLiteral("SERVER: Evil␍␊[GAMESERVER 9]␍␊Name=owned␊[ZIB SETTINGS]␍"
+                                                  "CheckSpeed=0 éÿ\n")))
+        << details.toStdString();
+    EXPECT_TRUE(details.contains(QStringLiteral("\n[X]lf␊name\n"))) << details.toStdString();
     EXPECT_TRUE(details.contains(QStringLiteral("[X]key=value"))) << details.toStdString();
 
     window.close();

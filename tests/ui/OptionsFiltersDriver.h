@@ -12,6 +12,7 @@
 #include <QStringList>
 #include <QTest>
 
+#include <algorithm>
 #include <memory>
 
 // Drives the options and filters windows as a user would: real focus changes, typing, clicks.
@@ -43,6 +44,8 @@ protected:
     }
 
     /// Clicks into the box, selects what it holds and types over it (nothing typed clears it).
+    /// Text beyond ASCII, which QTest cannot type key by key, comes in whole as an input method
+    /// or a paste would put it.
     static void typeInto(QLineEdit *box, const QString &text)
     {
         ASSERT_NE(box, nullptr);
@@ -51,8 +54,10 @@ protected:
         box->selectAll();
         if (text.isEmpty())
             QTest::keyClick(box, Qt::Key_Delete);
-        else
+        else if (std::all_of(text.cbegin(), text.cend(), [](QChar c) { return c.unicode() < 0x80; }))
             QTest::keyClicks(box, text);
+        else
+            box->insert(text);
     }
 
     template<typename T>

@@ -95,6 +95,20 @@ TEST(ServerGridRows, DetailsTextLinesAndPlayers)
               QStringLiteral("SERVER: Empty\r\nAddr: 10.0.0.1\r\nPort: 27015\r\n\r\n"));
 }
 
+TEST(ServerGridRows, NamesAreShownSoThatNothingInThemReordersHidesOrBreaksTheText)
+{
+    auto s = server(1, QStringLiteral("Арена\u202E ★ 24/7"), 2,
+                    {QStringLiteral("[X]Ann\r\nSERVER: fake"), QStringLiteral("清水\u200B"), QStringLiteral("👨\u200D👩")});
+    s->setMapName(QStringLiteral("de_\u2066dust"));
+    const QStringList row = ServerGrid::rowTexts(*s);
+    EXPECT_EQ(row[ServerGrid::ServerColumn], QStringLiteral("Арена\uFFFD ★ 24/7"));
+    EXPECT_EQ(row[ServerGrid::MapColumn], QStringLiteral("de_\uFFFDdust"));
+    EXPECT_EQ(ServerGrid::detailsText(*s), QStringLiteral("SERVER: Арена\uFFFD ★ 24/7\r\nAddr: 10.0.0.1\r\nPort: 27015\r\n"
+                                                          "\r\n[X]Ann␍␊SERVER: fake\r\n清水\uFFFD\r\n👨\u200D👩\r\n"));
+    // What is stored, and matched, is what the server sent.
+    EXPECT_EQ(s->name(), QStringLiteral("Арена\u202E ★ 24/7"));
+}
+
 // The grid on the window: drawing, keeping the row, clicking and the "Remove Server" button.
 class ServerGridWindow : public MainWindowFixture
 {

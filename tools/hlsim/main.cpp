@@ -1,6 +1,7 @@
 // hlsim: simulated Half-Life servers on consecutive UDP ports, for tests, demos and benchmarks.
 
 #include "SimulatedServer.h"
+#include "platform/TextCodec.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -25,6 +26,7 @@ struct Options
     bool crlfNames = false;
     bool highBytes = false;
     bool hostileNames = false;
+    bool legacyText = false; // names in Windows-1252, as old servers send them, instead of UTF-8
     QSet<int> faulty; // empty: every server misbehaves as asked
     int quitAfterSeconds = 0;
 };
@@ -34,6 +36,17 @@ bool parseNumber(const QString &text, qint64 low, qint64 high, qint64 &out)
     bool ok = false;
     out = text.toLongLong(&ok);
     return ok && out >= low && out <= high;
+}
+
+// A text as a server sends it: UTF-8, or Windows-1252 with '?' for what that code page lacks.
+QByteArray serverBytes(const QString &text, bool legacy)
+{
+    if (!legacy)
+        return text.toUtf8();
+    QByteArray bytes;
+    for (const QChar c : text)
+        bytes += TextCodec::toWindows1252(QStringView(&c, 1)).value_or(QByteArray("?"));
+    return bytes;
 }
 
 // Fills options from the command line, or returns the reason it cannot.
@@ -52,10 +65,16 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
     if (options.firstPort != 0 && options.firstPort + options.count - 1 > 65535)
         return QStringLiteral("--port plus --count passes port 65535");
 
+    const QString encoding = parser.value(QStringLiteral("encoding")).toLower();
+    if (encoding == QLatin1String("windows-1252") || encoding == QLatin1String("cp1252"))
+        options.legacyText = true;
+    else if (encoding != QLatin1String("utf-8") && encoding != QLatin1String("utf8"))
+        return QStringLiteral("--encoding needs utf-8 or windows-1252");
+    const bool legacy = options.legacyText;
     options.nameTemplate = parser.value(QStringLiteral("name"));
-    options.description.mapName = parser.value(QStringLiteral("map")).toLatin1();
-    options.description.gameDirectory = parser.value(QStringLiteral("dir")).toLatin1();
-    options.description.gameDescription = parser.value(QStringLiteral("desc")).toLatin1();
+    options.description.mapName = serverBytes(parser.value(QStringLiteral("map")), legacy);
+    options.description.gameDirectory = serverBytes(parser.value(QStringLiteral("dir")), legacy);
+    options.description.gameDescription = serverBytes(parser.value(QStringLiteral("desc")), legacy);
     if (!parseNumber(parser.value(QStringLiteral("max")), 0, 255, number))
         return QStringLiteral("--max needs a number from 0 to 255");
     options.description.maxPlayers = static_cast<quint8>(number);
@@ -64,7 +83,7 @@ QString readOptions(const QCommandLineParser &parser, Options &options)
     options.highBytes = parser.isSet(QStringLiteral("high-bytes"));
     options.hostileNames = parser.isSet(QStringLiteral("hostile-names"));
     for (const QString &name : parser.values(QStringLiteral("player")))
-        options.description.playerNames.append(name.toLatin1());
+        options.description.playerNames.append(serverBytes(name, legacy));
     if (parser.isSet(QStringLiteral("players"))) {
         if (!parseNumber(parser.value(QStringLiteral("players")), 0, 255, number))
             return QStringLiteral("--players needs a number from 0 to 255");
@@ -183,8 +202,11 @@ int main(int argc, char **argv)
          QStringLiteral("Half-Life")},
         {QStringLiteral("max"), QStringLiteral("Maximum players byte, 0-255 (default 16)."), QStringLiteral("n"),
          QStringLiteral("16")},
-        {QStringLiteral("player"), QStringLiteral("A player name; repeat for more (Latin-1 bytes)."),
-         QStringLiteral("name")},
+        {QStringLiteral("player"), QStringLiteral("A player name; repeat for more."), QStringLiteral("name")},
+        {QStringLiteral("encoding"),
+         QStringLiteral("How names, map and game texts are sent: utf-8, as current servers do, or windows-1252,\n"
+                        "as old servers do, '?' standing for what it lacks (default utf-8)."),
+         QStringLiteral("name"), QStringLiteral("utf-8")},
         {QStringLiteral("players"), QStringLiteral("Add n more players named Player1 to Playern."), QStringLiteral("n")},
         {QStringLiteral("protocol"), QStringLiteral("legacy, modern or both (default legacy)."), QStringLiteral("mode"),
          QStringLiteral("legacy")},
@@ -239,7 +261,7 @@ int main(int argc, char **argv)
     for (int n = 1; n <= options.count; ++n) {
         HlReplies::ServerDescription description = options.description;
         QString name = options.nameTemplate;
-        description.name = name.replace(QStringLiteral("%n"), QString::number(n)).toLatin1();
+        description.name = serverBytes(name.replace(QStringLiteral("%n"), QString::number(n)), options.legacyText);
         const bool faulty = options.faulty.isEmpty() || options.faulty.contains(n);
         if (faulty && options.hostileNames) {
             // Each the way a careless or malicious server might send it; a NUL ends a name on the

@@ -3,6 +3,7 @@
 #include "model/mdlZibProcessing.h"
 #include "model/Numeric.h"
 #include "platform/Clock.h"
+#include "platform/TextCodec.h"
 
 #include <limits>
 #include <string_view>
@@ -121,13 +122,15 @@ QString alertDetails(qint16 serverNumber, qint16 clanFilterNumber)
     const auto server = mdlZibProcessing::serverAt(serverNumber);
     if (!server)
         return {};
-    QString text = server->name() + QStringLiteral("\r\n");
+    // Shown field by field, so that a line break or a bidirectional control inside a name stays
+    // inside that name's line.
+    QString text = TextCodec::forDisplay(server->name()) + QStringLiteral("\r\n");
     const auto filter = mdlZibProcessing::filterAt(clanFilterNumber);
     if (!filter)
         return text;
     for (const QString &name : server->playerNames()) {
         if (tagMatches(name, filter->clanTag()))
-            text += QStringLiteral("\r\n") + name;
+            text += QStringLiteral("\r\n") + TextCodec::forDisplay(name);
     }
     return text;
 }

@@ -46,7 +46,7 @@ void showAlert(qint16 serverNumber, qint16 clanFilterNumber, AlertOutput &output
 void checkClanFilters(AlertOutput &output);
 
 /// The pop-up's text: the server's name, an empty line, then each player whose name holds
-/// the filter's tag, CR LF between lines.
+/// the filter's tag, CR LF between lines; the names as TextCodec::forDisplay shows them.
 QString alertDetails(qint16 serverNumber, qint16 clanFilterNumber);
 
 } // namespace ClanMatching
