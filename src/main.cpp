@@ -45,7 +45,6 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Zib"));
     QApplication::setApplicationVersion(QStringLiteral(ZIB_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(ZIB_APP_ID));
-    FixedLayout::useBundledFonts();
 
     // Before anything else: a second copy asks the first to show itself and ends without
     // reading or writing anything, whatever it was started with.
@@ -58,6 +57,7 @@ int main(int argc, char **argv)
     // The window may sit hidden in the tray while the alert pop-up closes; that must not end
     // the program. It ends when the main window is closed.
     QApplication::setQuitOnLastWindowClosed(false);
+    FixedLayout::useBundledFonts();
 
     mainZibWindow::Options options;
     options.settingsPath = command.settingsPath;
