@@ -184,7 +184,8 @@ struct detail::Document
     bool exists = false;
     QByteArray source;
     std::vector<Section> sections{Section{}};
-    // Built on the first look-up in a file with many sections; a short file is searched in order.
+    // Built once for a file with many sections, on the first look-up or before a batch copies the
+    // kept image; a short file is searched in order.
     mutable QHash<QByteArray, qsizetype> index;
     mutable bool indexed = false;
     // The last name looked up and where it was: a record's keys are read and written one after
@@ -264,6 +265,12 @@ struct detail::Document
         }
     }
 
+    void indexIfLong() const
+    {
+        if (!indexed && sections.size() > searchedInOrder)
+            reindex();
+    }
+
     // Where the first section of this name lies, or -1.
     qsizetype sectionAt(const QByteArray &name) const
     {
@@ -283,8 +290,7 @@ struct detail::Document
             }
             return -1;
         }
-        if (!indexed)
-            reindex();
+        indexIfLong();
         return index.value(foldedName(name), -1);
     }
 
@@ -523,7 +529,12 @@ bool couldWrite(const QString &path, bool exists)
 
 Batch::Batch(QString path)
     : m_path(std::move(path))
-    , m_document(std::make_unique<Document>(withDocument(m_path, [](const Document &document) { return document; })))
+    , m_document(std::make_unique<Document>(withDocument(m_path, [](const Document &document) {
+        // Indexed before it is copied: the kept image then holds the index, and every batch
+        // taken from it shares that one instead of building its own.
+        document.indexIfLong();
+        return document;
+    })))
 {
 }
 

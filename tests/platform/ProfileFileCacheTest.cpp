@@ -108,6 +108,28 @@ TEST_F(ProfileFileCacheTest, ABatchWritesOnceWhatTheCallsOneByOneWouldLeave)
     EXPECT_EQ(ProfileFile::fileWrites() - writesBefore, 1u);
 }
 
+// Batches of a long file share the kept image's index of its sections: a section one batch adds
+// or removes must stay out of another's look-ups until it is written.
+TEST_F(ProfileFileCacheTest, BatchesOfALongFileKeepTheirOwnSections)
+{
+    const QString file = path("long.ini");
+    QByteArray start;
+    for (int n = 1; n <= 40; ++n)
+        start += "[S" + QByteArray::number(n) + "]\r\nk=" + QByteArray::number(n) + "\r\n";
+    replaceFile(file, start);
+    const auto read = [](const ProfileFile::Batch &batch, const char *section) {
+        return batch.readString(QString::fromLatin1(section), QStringLiteral("k"), QStringLiteral("none"));
+    };
+    ProfileFile::Batch changing(file);
+    const ProfileFile::Batch before(file);
+    changing.deleteSection(QStringLiteral("s3"));
+    changing.writeString(QStringLiteral("NEW"), QStringLiteral("k"), QStringLiteral("new"));
+    ASSERT_TRUE(changing.commit());
+    EXPECT_EQ(read(before, "S3") + read(before, "NEW"), QStringLiteral("3none"));
+    const ProfileFile::Batch after(file);
+    EXPECT_EQ(read(after, "S3") + read(after, "S40") + read(after, "new"), QStringLiteral("none40new"));
+}
+
 // Random calls, the same ones on two files: through the kept image on one, parsing the file
 // afresh for every call on the other, where the calls a batch makes on the first are made one by
 // one. Reads, results and the bytes on the disk must agree after every step.
