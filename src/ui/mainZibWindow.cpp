@@ -29,6 +29,8 @@
 #include <QTableWidget>
 #include <QTimer>
 
+#include <utility>
+
 
 namespace {
 
@@ -227,7 +229,11 @@ void mainZibWindow::startUp()
     m_started = true;
     if (!m_options.startMinimized) {
         show();
-    } else if (m_trayAvailable) {
+        return;
+    }
+    // A window that starts hidden is not drawn, so its first pass goes out now.
+    sendFirstPass();
+    if (m_trayAvailable) {
         // Straight into the tray: the window is never shown until the icon brings it back.
         setWindowState(Qt::WindowMinimized);
         followWindowState();
@@ -279,6 +285,20 @@ void mainZibWindow::onStartWithDesktopToggled(bool enabled)
     MessageBox::error(this, why + Autostart::entryPath(autostartConfigHome()));
 }
 
+void mainZibWindow::paintEvent(QPaintEvent *event)
+{
+    QWidget::paintEvent(event);
+    if (m_firstPassAfterPaint)
+        QTimer::singleShot(0, this, &mainZibWindow::sendFirstPass);
+}
+
+void mainZibWindow::sendFirstPass()
+{
+    if (!std::exchange(m_firstPassAfterPaint, false))
+        return;
+    m_engine.queryAllServers();
+}
+
 void mainZibWindow::goOnline()
 {
     m_engine.closeSocket();
@@ -290,7 +310,12 @@ void mainZibWindow::goOnline()
         m_engine.disableChecking();
         return;
     }
-    m_engine.queryAllServers();
+    // With a long list the first pass is thousands of datagrams; they go out once the window has
+    // been drawn. No reply could be read before the event loop runs anyway.
+    if (m_started)
+        m_engine.queryAllServers();
+    else
+        m_firstPassAfterPaint = true;
     m_engine.enableChecking();
     m_alerts.checkClanFilters();
     updateServerGrid();

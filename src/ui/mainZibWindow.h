@@ -79,6 +79,7 @@ protected:
     void keyPressEvent(QKeyEvent *event) override;
     void changeEvent(QEvent *event) override;
     void resizeEvent(QResizeEvent *event) override;
+    void paintEvent(QPaintEvent *event) override;
 
 private slots:
     void onViewServersClicked();
@@ -100,6 +101,7 @@ private:
     QString autostartConfigHome() const;
     void followWindowState();
     void goOnline();
+    void sendFirstPass();
     /// The server number the grid's current row carries, or 0 when it carries none.
     qint16 currentServerNumber() const;
     /// Where the options and filters dialogs open; they come with their own windows.
@@ -110,6 +112,8 @@ private:
     bool m_trayAvailable = false;
     bool m_started = false;
     bool m_shutDown = false;
+    // Start-up's first pass waits for the window's first paint, so a long list is seen at once.
+    bool m_firstPassAfterPaint = false;
     QueryEngine m_engine;
     AlertController m_alerts;
     QSystemTrayIcon m_sysTray;

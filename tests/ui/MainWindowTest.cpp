@@ -287,3 +287,19 @@ TEST_F(MainWindowFixture, DialogButtonsTurnCheckingOffWhileTheirWindowIsOpen)
         m_window.reset();
     }
 }
+
+// The first pass waits for the window to be drawn, and goes out at once for a window that starts
+// hidden and is never drawn; either way every server hears from it.
+TEST_F(MainWindowFixture, TheFirstPassGoesOutAfterTheFirstPaintOrAtOnceWhenHidden)
+{
+    for (const bool minimized : {false, true}) {
+        QUdpSocket server;
+        ASSERT_TRUE(server.bind(QHostAddress::LocalHost, 0));
+        writeServers({{QStringLiteral("Here"), QStringLiteral("127.0.0.1"), QString::number(server.localPort())}});
+
+        start({.tray = true, .minimized = minimized});
+        EXPECT_EQ(server.hasPendingDatagrams(), minimized) << "minimized " << minimized;
+        EXPECT_TRUE(QTest::qWaitFor([&] { return server.hasPendingDatagrams(); }, 2000)) << "minimized " << minimized;
+        m_window.reset();
+    }
+}
