@@ -1,5 +1,6 @@
 // Any file a user or a crash could leave must read without a crash, and every write must do
 // exactly what it says to it: the written key reads back, the other keys do not move.
+#include "FileBlanks.h"
 #include "platform/ProfileFile.h"
 
 #include <QByteArray>
@@ -19,18 +20,6 @@ const QString &path()
     return p;
 }
 
-// Blanks as the file's dialect counts them (QString::trimmed also drops U+0085 and U+00A0).
-QString trimmedBlanks(const QString &text)
-{
-    const auto blank = [](QChar c) { return c == QLatin1Char(' ') || c == QLatin1Char('\t'); };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 } // namespace
 

@@ -2,6 +2,7 @@
 // them and not on the disk. Any bytes must parse and give themselves back; a write must read back
 // and leave other keys alone; and the image a change leaves must read like its own bytes parsed
 // afresh, which is what lets the program keep the parsed file between calls.
+#include "FileBlanks.h"
 #include "platform/ProfileFile.h"
 
 #include <QByteArray>
@@ -11,22 +12,6 @@
 #include <cstdlib>
 
 namespace {
-
-// Blanks as the file's dialect counts them at a value's ends when it is read.
-QString trimmedBlanks(const QString &text)
-{
-    const auto blank = [](QChar c) {
-        return c == QLatin1Char(' ') || c == QLatin1Char('\t') || (c.unicode() >= 0x0A && c.unicode() <= 0x0D)
-               || c.unicode() == 0x1A;
-    };
-    qsizetype begin = 0;
-    qsizetype end = text.size();
-    while (begin < end && blank(text[begin]))
-        ++begin;
-    while (end > begin && blank(text[end - 1]))
-        --end;
-    return text.sliced(begin, end - begin);
-}
 
 void expectSameReads(const ProfileFile::Batch &a, const ProfileFile::Batch &b, const QString &section,
                      const QString &key)
