@@ -3,7 +3,7 @@
 #include <QObject>
 #include <QString>
 
-class QSoundEffect;
+class WavePlayer;
 
 // The alert's sound, behind one call so tests can listen with a fake.
 class AlertSound
@@ -30,12 +30,6 @@ public:
     void play() override;
 
 private:
-    void onStatusChanged();
-    void forgetEffect();
-
     QString m_path;
-    /// The file the current effect was made from.
-    QString m_effectPath;
-    QSoundEffect *m_effect = nullptr;
-    bool m_playWhenLoaded = false;
+    WavePlayer *m_player;
 };

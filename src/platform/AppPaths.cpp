@@ -1,5 +1,7 @@
 #include "platform/AppPaths.h"
 
+#include "platform/FolderAccess.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
@@ -45,10 +47,10 @@ SettingsFacts currentSettingsFacts()
     SettingsFacts facts;
     facts.programDir = programDir();
     facts.installed = !installedDataDir(facts.programDir).isEmpty();
-    facts.programDirWritable = QFileInfo(facts.programDir).isWritable();
-    const QFileInfo beside(QDir(facts.programDir).filePath(settingsFileName));
-    facts.besideFileExists = beside.exists();
-    facts.besideFileWritable = beside.isFile() && beside.isWritable();
+    facts.programDirWritable = FolderAccess::canCreateFiles(facts.programDir);
+    const QString beside = QDir(facts.programDir).filePath(settingsFileName);
+    facts.besideFileExists = QFileInfo::exists(beside);
+    facts.besideFileWritable = FolderAccess::canWriteFile(beside);
     facts.configDir = configDir();
     return facts;
 }

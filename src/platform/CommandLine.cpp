@@ -40,7 +40,10 @@ Result parse(const QStringList &arguments, const QString &version)
     }
     if (parser.isSet(versionOption)) {
         result.action = Result::Action::ShowVersion;
-        result.text = QStringLiteral("%1 %2\n").arg(program, version);
+        result.text = QStringLiteral("%1 %2\n"
+                                     "License GPL-3.0-or-later: GNU GPL version 3 or later.\n"
+                                     "This is free software: you may change and share it. There is NO WARRANTY.\n")
+                          .arg(program, version);
         return result;
     }
     if (!parser.positionalArguments().isEmpty())

@@ -36,7 +36,7 @@ TEST(CommandLine, HelpAndVersionAnswerWithoutRunning)
     for (const QString &option : {QStringLiteral("--version"), QStringLiteral("-v")}) {
         const CommandLine::Result version = parse({option});
         EXPECT_EQ(version.action, Action::ShowVersion);
-        EXPECT_EQ(version.text, QStringLiteral("zib 1.2\n"));
+        EXPECT_TRUE(version.text.startsWith(QStringLiteral("zib 1.2\nLicense GPL-3.0-or-later"))) << qPrintable(version.text);
     }
 }
 
@@ -47,8 +47,10 @@ TEST(CommandLine, SettingsFileIsMadeAbsoluteAndMinimizedIsKept)
     EXPECT_EQ(result.settingsPath, QDir::current().absoluteFilePath(QStringLiteral("mine.ini")));
     EXPECT_TRUE(result.minimized);
 
-    const CommandLine::Result joined = parse({QStringLiteral("--settings=/tmp/z/other.ini")});
-    EXPECT_EQ(joined.settingsPath, QStringLiteral("/tmp/z/other.ini"));
+    // Absolute as the system reads it: on Windows that takes a drive.
+    const QString absolute = QDir::temp().filePath(QStringLiteral("z/other.ini"));
+    const CommandLine::Result joined = parse({QStringLiteral("--settings=") + absolute});
+    EXPECT_EQ(joined.settingsPath, absolute);
     EXPECT_FALSE(joined.minimized);
 }
 

@@ -36,7 +36,8 @@ protected:
         QString output;
         const bool ready = QTest::qWaitFor(
             [&] {
-                output += QString::fromLatin1(m_hlsim.readAllStandardOutput());
+                // Windows' C runtime ends the lines of a text stream with CR LF.
+                output += QString::fromLatin1(m_hlsim.readAllStandardOutput()).remove(u'\r');
                 return output.contains(QStringLiteral("ready\n")) || m_hlsim.state() == QProcess::NotRunning;
             },
             10000);

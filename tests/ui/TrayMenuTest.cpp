@@ -10,12 +10,17 @@
 #include <QSignalSpy>
 #include <QTest>
 
+#include <stdexcept>
+#include <string>
+
 namespace {
 
 QAction *action(QMenu *menu, const char *name)
 {
     QAction *found = menu->findChild<QAction *>(QLatin1String(name));
-    EXPECT_NE(found, nullptr) << name;
+    // A missing item fails here and now rather than crashing the suite at its first use.
+    if (!found)
+        throw std::runtime_error(std::string("the tray menu has no ") + name);
     return found;
 }
 
