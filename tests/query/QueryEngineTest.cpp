@@ -215,6 +215,19 @@ TEST_F(QueryEngineTest, APortAnotherProgramHoldsIsReportedWithThePort)
     EXPECT_EQ(engine.networkIO().state(), QAbstractSocket::BoundState);
 }
 
+TEST_F(QueryEngineTest, ABoundPortCannotBeSharedByAnotherProgram)
+{
+    // Windows lets a second socket that asks to share an address take over its datagrams unless
+    // the first one bound it exclusively; the servers' replies must keep coming to Zib.
+    QueryEngine engine(0);
+    ASSERT_EQ(engine.bindSocket(), QString());
+    QUdpSocket thief;
+    EXPECT_FALSE(thief.bind(QHostAddress::AnyIPv4, engine.localPort(),
+                            QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint));
+    EXPECT_FALSE(thief.bind(loopback, engine.localPort(),
+                            QAbstractSocket::ShareAddress | QAbstractSocket::ReuseAddressHint));
+}
+
 TEST_F(QueryEngineTest, AnUnboundSocketIsBoundToItsPortByTheFirstSend)
 {
     // Find a free port, then let the engine take it by sending.

@@ -1,0 +1,60 @@
+; The Windows installer. scripts/package --windows passes VERSION, STAGE (the folder of files to
+; install), ICON, FILELIST (the uninstaller's list of exactly those files) and OUTFILE.
+Unicode true
+SetCompressor /SOLID lzma
+!include x64.nsh
+
+Name "Zib ${VERSION}"
+OutFile "${OUTFILE}"
+InstallDir "$PROGRAMFILES64\Zib"
+RequestExecutionLevel admin
+BrandingText "Zib ${VERSION}"
+Icon "${ICON}"
+UninstallIcon "${ICON}"
+LicenseData "${STAGE}/licenses/LICENSE.txt"
+
+!define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\Zib"
+
+Page license
+Page directory
+Page instfiles
+UninstPage uninstConfirm
+UninstPage instfiles
+
+Function .onInit
+    SetRegView 64
+FunctionEnd
+
+Function un.onInit
+    SetRegView 64
+FunctionEnd
+
+Section "Zib"
+    SetShellVarContext all
+    SetOutPath "$INSTDIR"
+    File /r "${STAGE}/*.*"
+    WriteUninstaller "$INSTDIR\uninstall.exe"
+    CreateShortcut "$SMPROGRAMS\Zib.lnk" "$INSTDIR\zib.exe"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayName" "Zib"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayVersion" "${VERSION}"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "Publisher" "The Zib developers"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "DisplayIcon" "$INSTDIR\zib.exe"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "InstallLocation" "$INSTDIR"
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "UninstallString" '"$INSTDIR\uninstall.exe"'
+    WriteRegStr HKLM "${UNINSTALL_KEY}" "QuietUninstallString" '"$INSTDIR\uninstall.exe" /S'
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoModify" 1
+    WriteRegDWORD HKLM "${UNINSTALL_KEY}" "NoRepair" 1
+SectionEnd
+
+; Removes what the installer put there and nothing else: a settings file the user keeps beside
+; the program, and the folder holding it, stay.
+Section "Uninstall"
+    SetShellVarContext all
+    !include "${FILELIST}"
+    Delete "$INSTDIR\uninstall.exe"
+    RMDir "$INSTDIR"
+    Delete "$SMPROGRAMS\Zib.lnk"
+    DeleteRegKey HKLM "${UNINSTALL_KEY}"
+    ; A login entry would start a program that is gone.
+    DeleteRegValue HKCU "Software\Microsoft\Windows\CurrentVersion\Run" "Zib"
+SectionEnd
