@@ -387,9 +387,26 @@ void QueryEngine::onMatchingTick()
 
 void QueryEngine::onReadyRead()
 {
-    // Whatever is left over re-arms the socket's notifier, so the next pass of the event loop
-    // comes back for it after the clicks and timers that were waiting.
+    if (!m_readQueued)
+        readBatchAndYield();
+}
+
+void QueryEngine::readBatchAndYield()
+{
     readPending(readBatch);
+    if (m_readQueued || !m_networkIO.hasPendingDatagrams())
+        return;
+    // Left to the socket's own notices, the rest would be read at once where the event loop
+    // handles every posted notice in one go (Windows' does), ahead of the user's clicks. A queued
+    // call waits its turn behind them everywhere; the socket stays quiet until it has read again.
+    m_readQueued = true;
+    QMetaObject::invokeMethod(
+        this,
+        [this] {
+            m_readQueued = false;
+            readBatchAndYield();
+        },
+        Qt::QueuedConnection);
 }
 
 std::size_t QueryEngine::queuedRequests() const

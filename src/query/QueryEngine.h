@@ -116,6 +116,8 @@ private:
     void onQueryTick();
     void onMatchingTick();
     void onReadyRead();
+    /// Reads a batch, and leaves the rest to a later turn of the event loop.
+    void readBatchAndYield();
     /// Reads and handles at most `limit` waiting datagrams; returns how many it read.
     int readPending(int limit);
     void growReceiveBuffer();
@@ -208,6 +210,8 @@ private:
     // Whether checking was on at some time since the queued pass began; a pass asked for while
     // checking is off (as start-up does) still goes out until checking has been on and off.
     bool m_checkingSeen = false;
+    /// The rest of a flood waits for a queued call; the socket's notices are not needed until then.
+    bool m_readQueued = false;
     StateMap m_binaryState;
     quint64 m_pass = 0;
     SplitReassembler m_splitReplies;
