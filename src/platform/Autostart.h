@@ -2,8 +2,10 @@
 
 #include <QString>
 
-// Starting with the desktop, through an XDG autostart entry (~/.config/autostart/zib.desktop).
-// Desktops without that convention (Windows, macOS) are not offered the choice.
+// Starting with the desktop: through an XDG autostart entry (~/.config/autostart/zib.desktop) on
+// Linux, through the user's Run key in the registry on Windows. `configHome` is where the entries
+// live: the configuration folder, or the registry key. Desktops with neither convention (macOS) are
+// not offered the choice.
 namespace Autostart {
 
 /// Whether this desktop reads XDG autostart entries.
@@ -20,13 +22,16 @@ QString command(const QString &programPath, const QString &onSearchPath);
 /// The entry's text, starting `command` hidden in the tray.
 QByteArray entryText(const QString &command);
 
+/// What the entry in place holds (the desktop entry's text, the registry value), or nothing.
+QByteArray storedEntry(const QString &configHome);
+
 /// Whether the entry is in place.
 bool isEnabled(const QString &configHome);
 
 /// Writes or removes the entry. False when that could not be done (nothing else changes).
 bool setEnabled(const QString &configHome, bool enabled, const QString &command);
 
-/// The user's configuration folder (XDG_CONFIG_HOME, usually ~/.config).
+/// Where this user's entries live (XDG_CONFIG_HOME, usually ~/.config; the Run key).
 QString userConfigHome();
 
 /// command() for this program.

@@ -5,6 +5,8 @@
 #include "ui/MessageBox.h"
 
 #include <QDeadlineTimer>
+#include <QFileInfo>
+#include <QSettings>
 #include <QRegularExpression>
 #include <QTest>
 #include <QUdpSocket>
@@ -70,7 +72,20 @@ void MainWindowFixture::TearDown()
         m_window->close();
     m_window.reset();
     MessageBox::resetForTests();
+#ifdef Q_OS_WIN
+    QSettings(QStringLiteral("HKEY_CURRENT_USER\\Software"), QSettings::NativeFormat)
+        .remove(QStringLiteral("Zib-tests"));
+#endif
     SettingsFixture::TearDown();
+}
+
+QString MainWindowFixture::autostartHome() const
+{
+#ifdef Q_OS_WIN
+    return QStringLiteral("HKEY_CURRENT_USER\\Software\\Zib-tests\\") + QFileInfo(m_dir.path()).fileName();
+#else
+    return m_dir.filePath(QStringLiteral("xdg-config"));
+#endif
 }
 
 mainZibWindow &MainWindowFixture::start(Start how)

@@ -51,8 +51,8 @@ protected:
     /// A settings file with these servers (name, address, port) and a check speed.
     void writeServers(const QList<QStringList> &servers, int checkSpeed = 30);
 
-    /// Stands in for ~/.config, so no test touches the user's autostart folder.
-    QString autostartHome() const { return m_dir.filePath(QStringLiteral("xdg-config")); }
+    /// Stands in for ~/.config (the Run key on Windows), so no test touches the user's own.
+    QString autostartHome() const;
 
     quint16 m_port = 0;
     std::unique_ptr<mainZibWindow> m_window;

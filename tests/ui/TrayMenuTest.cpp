@@ -51,20 +51,17 @@ TEST_F(MainWindowFixture, StartWithTheDesktopWritesAndRemovesTheAutostartEntry)
 {
     mainZibWindow &window = start({.tray = true});
     QAction *item = action(window.trayMenu(), "actStartWithDesktop");
-    const QString entry = Autostart::entryPath(autostartHome());
 
     emit window.trayMenu()->aboutToShow();
     EXPECT_FALSE(item->isChecked());
     item->trigger();
     EXPECT_TRUE(item->isChecked());
-    QFile file(entry);
-    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_TRUE(file.readAll().contains(" --minimized\n"));
-    file.close();
+    EXPECT_TRUE(Autostart::storedEntry(autostartHome()).contains(" --minimized")) << "starts hidden in the tray";
 
     item->trigger();
     EXPECT_FALSE(item->isChecked());
-    EXPECT_FALSE(QFileInfo::exists(entry));
+    EXPECT_FALSE(Autostart::isEnabled(autostartHome()));
+    EXPECT_TRUE(Autostart::storedEntry(autostartHome()).isEmpty());
 
     // Put back by hand (or by the desktop's own settings): the menu says so when it opens.
     ASSERT_TRUE(Autostart::setEnabled(autostartHome(), true, QStringLiteral("zib")));
@@ -75,6 +72,9 @@ TEST_F(MainWindowFixture, StartWithTheDesktopWritesAndRemovesTheAutostartEntry)
 
 TEST_F(MainWindowFixture, AnAutostartEntryThatCannotBeWrittenIsSaidAndLeftUnticked)
 {
+#ifdef Q_OS_WIN
+    GTEST_SKIP() << "a Run key this user may not write takes another account";
+#endif
     mainZibWindow &window = start({.tray = true});
     QDir().mkpath(autostartHome());
     QFile blocker(autostartHome() + QStringLiteral("/autostart"));

@@ -74,6 +74,12 @@ QByteArray entryText(const QString &command)
     return text.toUtf8();
 }
 
+QByteArray storedEntry(const QString &configHome)
+{
+    QFile file(entryPath(configHome));
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 bool isEnabled(const QString &configHome)
 {
     return QFileInfo(entryPath(configHome)).isFile();
