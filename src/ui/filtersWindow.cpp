@@ -19,6 +19,7 @@
 #include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 
 #include <algorithm>
@@ -186,10 +187,25 @@ void filtersWindow::fillFilterGrid()
     }
 
     QHeaderView *header = m_fxgClanFilters->horizontalHeader();
-    for (int column = 0; column < m_fxgClanFilters->columnCount(); ++column)
+    int total = 0;
+    for (int column = 0; column < m_fxgClanFilters->columnCount(); ++column) {
         m_fxgClanFilters->setColumnWidth(column, header->sectionSizeHint(column));
+        total += column == numberColumn ? 0 : header->sectionSizeHint(column);
+    }
     m_fxgClanFilters->setColumnWidth(numberColumn, 0);
     m_fxgClanFilters->setColumnHidden(numberColumn, true);
+    // A style with wider header padding (Windows') can want a pixel or two more than the view
+    // has; the tag column gives them up from its padding rather than a scroll bar appear.
+    int view = m_fxgClanFilters->maximumViewportSize().width();
+    if (m_fxgClanFilters->rowCount() * m_fxgClanFilters->verticalHeader()->defaultSectionSize()
+        > m_fxgClanFilters->maximumViewportSize().height() - header->sizeHint().height())
+        view -= m_fxgClanFilters->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_fxgClanFilters);
+    if (total > view) {
+        const int tagText = header->fontMetrics().horizontalAdvance(
+            m_fxgClanFilters->horizontalHeaderItem(tagColumn)->text().trimmed());
+        m_fxgClanFilters->setColumnWidth(tagColumn,
+                                         std::max(tagText, m_fxgClanFilters->columnWidth(tagColumn) - (total - view)));
+    }
 
     // The current row keeps its number across a refill, so a removal lands on the row the user
     // sees highlighted; the first row is current until the user picks another.

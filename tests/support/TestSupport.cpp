@@ -6,6 +6,10 @@
 
 #include <QFile>
 
+#ifdef Q_OS_WIN
+#include <qt_windows.h>
+#endif
+
 void SettingsFixture::SetUp()
 {
     ASSERT_TRUE(m_dir.isValid());
@@ -50,4 +54,15 @@ QByteArray fromHex(const char *hex)
 QString testDataPath(const QString &relative)
 {
     return QStringLiteral(ZIB_TEST_DATA_DIR "/") + relative;
+}
+
+bool runningUnderWine()
+{
+#ifdef Q_OS_WIN
+    // Wine's ntdll says who it is; Windows' own has no such export.
+    const HMODULE ntdll = GetModuleHandleW(L"ntdll.dll");
+    return ntdll && GetProcAddress(ntdll, "wine_get_version");
+#else
+    return false;
+#endif
 }

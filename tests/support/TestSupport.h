@@ -30,3 +30,6 @@ QByteArray fromHex(const char *hex);
 
 /// A data file kept with the tests.
 QString testDataPath(const QString &relative);
+
+/// True when the Windows build runs under Wine rather than on Windows.
+bool runningUnderWine();

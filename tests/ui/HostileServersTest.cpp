@@ -134,6 +134,9 @@ TEST_F(HostileServersTest, HostileRepliesAreFoldedSafelyAndNeverReachTheSettings
 
 TEST_F(HostileServersTest, AFloodLeavesTheWindowAnsweringAndEveryLegitimateReplyFolded)
 {
+    if (runningUnderWine())
+        GTEST_SKIP() << "under Wine a flood is Linux's: sendto runs at a fifth of the speed, and the "
+                        "receive buffer stops at the host's rmem_max, where Windows grants 4 MiB";
     constexpr int floodSize = 100000;
     HlsimProcess legit({QStringLiteral("--count"), QStringLiteral("3"), QStringLiteral("--name"),
                         QStringLiteral("Legit %n"), QStringLiteral("--players"), QStringLiteral("4")});
