@@ -62,6 +62,16 @@ void resolveAddresses(const FilterList &)
 {
 }
 
+bool writeRecord(const GameServer &server, ProfileFile::Batch &batch)
+{
+    return server.writeToIni(batch);
+}
+
+bool writeRecord(const ClanFilter &filter, ProfileFile::Batch &batch)
+{
+    return filter.saveToIni(batch);
+}
+
 // A hand-edited value that is no number, or does not fit, reads as the key's default.
 qint16 readInt16(const ProfileFile::Batch &file, const QString &section, const QString &key, qint16 defaultValue)
 {
@@ -143,7 +153,7 @@ bool removeAndRenumber(QList<std::shared_ptr<Record>> &list, qint16 n, const QSt
     }
 
     for (const auto &record : std::as_const(list)) {
-        if (!record->saveToIni(batch) && record == moved)
+        if (!writeRecord(*record, batch) && record == moved)
             writeSection(batch, Record::sectionName(n), carried);
     }
     // In memory as the reload below would read it, should the file not take the change.
@@ -212,7 +222,7 @@ bool saveGameServers()
     resolveAddresses(gameServers);
     ProfileFile::Batch batch = openBatch();
     for (const auto &server : std::as_const(gameServers))
-        server->saveToIni(batch);
+        server->writeToIni(batch);
     return commit(batch);
 }
 
