@@ -1,7 +1,9 @@
 // The settings file's parser and its changes on bytes in memory, so the fuzzer spends its time in
 // them and not on the disk. Any bytes must parse and give themselves back; a write must read back
 // and leave other keys alone; and the image a change leaves must read like its own bytes parsed
-// afresh, which is what lets the program keep the parsed file between calls.
+// afresh, which is what lets the program keep the parsed file between calls. Changes made again
+// over other bytes (as a commit does over a file another program changed) must leave what the same
+// calls made over those bytes leave.
 #include "FileBlanks.h"
 #include "platform/ProfileFile.h"
 
@@ -69,5 +71,18 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size)
     reparsed.deleteSection(section);
     if (image.bytes() != reparsed.bytes())
         std::abort();
+
+    // The other program's file: the input's thirds in another order, so its sections and keys
+    // are the ones the changes aim at, elsewhere.
+    const QByteArray edited = bytes.sliced(third) + bytes.first(third);
+    image.writeString(key, section, value);
+    image.reapplyOver(edited);
+    ProfileFile::Batch direct = ProfileFile::Batch::overBytes(edited);
+    direct.writeString(section, key, value);
+    direct.deleteSection(section);
+    direct.writeString(key, section, value);
+    if (image.bytes() != direct.bytes())
+        std::abort();
+    expectSameReads(image, direct, key, section);
     return 0;
 }

@@ -31,11 +31,16 @@ bool GameServer::saveToIni()
 
 bool GameServer::saveToIni(ProfileFile::Batch &batch)
 {
-    const QString section = sectionName(m_serverNumber);
     // The stored address becomes what replies will carry as their sender, whatever happens next.
     m_address = GetIPFromHostName(m_address);
+    return writeToIni(batch);
+}
+
+bool GameServer::writeToIni(ProfileFile::Batch &batch) const
+{
     if (m_address.isEmpty() || m_name.isEmpty())
         return false;
+    const QString section = sectionName(m_serverNumber);
     batch.writeString(section, QStringLiteral("Name"), m_name);
     batch.writeString(section, QStringLiteral("Address"), m_address);
     batch.writeString(section, QStringLiteral("Port"), QString::number(m_port));

@@ -46,6 +46,8 @@ public:
     /// Resolves the address, then writes the section when there is an address and a name.
     bool saveToIni();
     bool saveToIni(ProfileFile::Batch &batch);
+    /// saveToIni without the resolution, for an address already resolved.
+    bool writeToIni(ProfileFile::Batch &batch) const;
     /// name:address:port
     QString toString() const;
     /// Every player name followed by CR LF.

@@ -6,11 +6,71 @@
 
 
 #include <limits>
+#include <optional>
 #include <utility>
 
 namespace mdlZibProcessing {
 
 namespace {
+
+// Changes the file could not take yet: the next save adds its own to them and writes them all.
+struct Unsaved
+{
+    QString path;
+    std::optional<ProfileFile::Batch> batch;
+    QString error;
+};
+
+Unsaved &unsaved()
+{
+    static Unsaved instance;
+    return instance;
+}
+
+ProfileFile::Batch openBatch()
+{
+    Unsaved &kept = unsaved();
+    if (kept.batch && kept.path == settingsPath) {
+        ProfileFile::Batch batch = std::move(*kept.batch);
+        kept.batch.reset();
+        return batch;
+    }
+    kept.batch.reset();
+    return ProfileFile::Batch(settingsPath);
+}
+
+bool commit(ProfileFile::Batch &batch)
+{
+    if (batch.commit())
+        return true;
+    Unsaved &kept = unsaved();
+    kept.error = batch.errorString();
+    kept.path = settingsPath;
+    kept.batch = std::move(batch);
+    return false;
+}
+
+// Host names are turned into addresses before the file is read for a save: a lookup may take
+// seconds, and the save should not start from the file as it was before them.
+void resolveAddresses(const ServerList &servers)
+{
+    for (const auto &server : servers)
+        server->setAddress(server->GetIPFromHostName(server->address()));
+}
+
+void resolveAddresses(const FilterList &)
+{
+}
+
+bool writeRecord(const GameServer &server, ProfileFile::Batch &batch)
+{
+    return server.writeToIni(batch);
+}
+
+bool writeRecord(const ClanFilter &filter, ProfileFile::Batch &batch)
+{
+    return filter.saveToIni(batch);
+}
 
 // A hand-edited value that is no number, or does not fit, reads as the key's default.
 qint16 readInt16(const ProfileFile::Batch &file, const QString &section, const QString &key, qint16 defaultValue)
@@ -71,13 +131,14 @@ void renumber(ClanFilter &filter, qint16 number)
 // not resolve right now), the values its old section held are carried over instead, so neither
 // the record nor the numbering is lost.
 template<typename Record>
-void removeAndRenumber(QList<std::shared_ptr<Record>> &list, qint16 n, const QString &markerKey,
+bool removeAndRenumber(QList<std::shared_ptr<Record>> &list, qint16 n, const QString &markerKey,
                        const QStringList &keys, void (*load)())
 {
     if (n < 1 || n > list.size())
-        return;
+        return true;
+    resolveAddresses(list);
     // Every step below goes into one write of the file.
-    ProfileFile::Batch batch(settingsPath);
+    ProfileFile::Batch batch = openBatch();
     list[n - 1]->deleteFromINI(batch);
     list.removeAt(n - 1);
 
@@ -92,11 +153,16 @@ void removeAndRenumber(QList<std::shared_ptr<Record>> &list, qint16 n, const QSt
     }
 
     for (const auto &record : std::as_const(list)) {
-        if (!record->saveToIni(batch) && record == moved)
+        if (!writeRecord(*record, batch) && record == moved)
             writeSection(batch, Record::sectionName(n), carried);
     }
-    batch.commit();
+    // In memory as the reload below would read it, should the file not take the change.
+    if (moved)
+        list.move(list.size() - 1, n - 1);
+    if (!commit(batch))
+        return false;
     load();
+    return true;
 }
 
 } // namespace
@@ -116,17 +182,19 @@ void loadSettings()
     AlertPlaySound = readInt16(file, settingsSection, QStringLiteral("AlertPlaySound"), 1);
 }
 
-void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound)
+bool saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound)
 {
     AppPaths::makeFolderFor(settingsPath);
-    ProfileFile::Batch batch(settingsPath);
+    ProfileFile::Batch batch = openBatch();
     if (Numeric::isNumeric(checkSpeed) && Numeric::isNumeric(alertSpeed)) {
         batch.writeString(settingsSection, QStringLiteral("CheckSpeed"), checkSpeed);
         batch.writeString(settingsSection, QStringLiteral("AlertSpeed"), alertSpeed);
     }
     batch.writeString(settingsSection, QStringLiteral("AlertPlaySound"), playSound);
-    batch.commit();
+    if (!commit(batch))
+        return false;
     loadSettings();
+    return true;
 }
 
 void loadGameServers()
@@ -147,14 +215,15 @@ void loadGameServers()
     gameServers = std::move(list);
 }
 
-void saveGameServers()
+bool saveGameServers()
 {
     if (!gameServers.isEmpty())
         AppPaths::makeFolderFor(settingsPath);
-    ProfileFile::Batch batch(settingsPath);
+    resolveAddresses(gameServers);
+    ProfileFile::Batch batch = openBatch();
     for (const auto &server : std::as_const(gameServers))
-        server->saveToIni(batch);
-    batch.commit();
+        server->writeToIni(batch);
+    return commit(batch);
 }
 
 void loadClanFilters()
@@ -175,26 +244,33 @@ void loadClanFilters()
     clanFilters = std::move(list);
 }
 
-void saveClanFilters()
+bool saveClanFilters()
 {
     if (!clanFilters.isEmpty())
         AppPaths::makeFolderFor(settingsPath);
-    ProfileFile::Batch batch(settingsPath);
+    ProfileFile::Batch batch = openBatch();
     for (const auto &filter : std::as_const(clanFilters))
         filter->saveToIni(batch);
-    batch.commit();
+    return commit(batch);
 }
 
-void removeGameServer(qint16 n)
+bool removeGameServer(qint16 n)
 {
-    removeAndRenumber(gameServers, n, QStringLiteral("Address"),
-                      {QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Port")}, loadGameServers);
+    return removeAndRenumber(gameServers, n, QStringLiteral("Address"),
+                             {QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("Port")},
+                             loadGameServers);
 }
 
-void removeClanFilter(qint16 n)
+bool removeClanFilter(qint16 n)
 {
-    removeAndRenumber(clanFilters, n, QStringLiteral("Tag"),
-                      {QStringLiteral("Tag"), QStringLiteral("Alert"), QStringLiteral("Trigger")}, loadClanFilters);
+    return removeAndRenumber(clanFilters, n, QStringLiteral("Tag"),
+                             {QStringLiteral("Tag"), QStringLiteral("Alert"), QStringLiteral("Trigger")},
+                             loadClanFilters);
+}
+
+QString saveError()
+{
+    return unsaved().error;
 }
 
 qint16 findServerNumber(const QString &address, qint32 port)
@@ -226,6 +302,7 @@ void resetState()
     checkingEnabled = false;
     gameServers.clear();
     clanFilters.clear();
+    unsaved() = {};
 }
 
 } // namespace mdlZibProcessing

@@ -34,18 +34,26 @@ inline const QString endMarker = QStringLiteral("BREAKVALUE");
 /// folder (AppPaths). The folder is made by the first save that writes something.
 QString defaultSettingsPath();
 
+// Every save below returns whether the file took it. When it could not, the change stays in memory
+// (nothing is read back from the file over it), saveError() says why, and the next save writes it
+// together with its own change.
+
 void loadSettings();
 /// Stores both intervals only when both texts are numbers; always stores the sound; reloads.
-void saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound);
+bool saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound);
 
 void loadGameServers();
-void saveGameServers();
+/// Resolves every host name first, then writes every server in one write.
+bool saveGameServers();
 void loadClanFilters();
-void saveClanFilters();
+bool saveClanFilters();
 
 /// Removes the record at 1-based position n and moves the last record into its number.
-void removeGameServer(qint16 n);
-void removeClanFilter(qint16 n);
+bool removeGameServer(qint16 n);
+bool removeClanFilter(qint16 n);
+
+/// Why the last save that failed could not write the file, in the system's words.
+QString saveError();
 
 /// The number of the first server with exactly this address and port; 0 when none has them.
 qint16 findServerNumber(const QString &address, qint32 port);

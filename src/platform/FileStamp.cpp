@@ -4,6 +4,7 @@
 #include <QFileInfo>
 
 #ifdef Q_OS_WIN
+#include <io.h>
 #include <windows.h>
 #else
 #include <sys/stat.h>
@@ -21,17 +22,9 @@ qint64 fileTimeTicks(const FILETIME &time)
     return qint64((quint64(time.dwHighDateTime) << 32) | time.dwLowDateTime);
 }
 
-} // namespace
-
-Stamp of(const QString &path)
+Stamp ofOpenFile(HANDLE handle)
 {
     Stamp stamp;
-    // Opened for no access at all, so a writer holding the file is not disturbed.
-    const HANDLE handle = CreateFileW(reinterpret_cast<LPCWSTR>(path.utf16()), 0,
-                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
-                                      FILE_ATTRIBUTE_NORMAL, nullptr);
-    if (handle == INVALID_HANDLE_VALUE)
-        return stamp;
     BY_HANDLE_FILE_INFORMATION info;
     if (GetFileInformationByHandle(handle, &info)) {
         stamp.exists = true;
@@ -41,8 +34,30 @@ Stamp of(const QString &path)
         stamp.device = info.dwVolumeSerialNumber;
         stamp.fileId = (quint64(info.nFileIndexHigh) << 32) | info.nFileIndexLow;
     }
+    return stamp;
+}
+
+} // namespace
+
+Stamp of(const QString &path)
+{
+    // Opened for no access at all, so a writer holding the file is not disturbed.
+    const HANDLE handle = CreateFileW(reinterpret_cast<LPCWSTR>(path.utf16()), 0,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE, nullptr, OPEN_EXISTING,
+                                      FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (handle == INVALID_HANDLE_VALUE)
+        return {};
+    const Stamp stamp = ofOpenFile(handle);
     CloseHandle(handle);
     return stamp;
+}
+
+Stamp ofHandle(int handle)
+{
+    if (handle < 0)
+        return {};
+    const auto native = reinterpret_cast<HANDLE>(_get_osfhandle(handle));
+    return native == INVALID_HANDLE_VALUE ? Stamp{} : ofOpenFile(native);
 }
 
 bool isReadOnly(const QString &path)
@@ -64,14 +79,9 @@ qint64 nanoseconds(const timespec &time)
     return qint64(time.tv_sec) * 1000000000 + time.tv_nsec;
 }
 
-} // namespace
-
-Stamp of(const QString &path)
+Stamp fromStat(const struct stat &info)
 {
     Stamp stamp;
-    struct stat info;
-    if (::stat(QFile::encodeName(path).constData(), &info) != 0)
-        return stamp;
     stamp.exists = true;
     stamp.size = qint64(info.st_size);
 #ifdef Q_OS_MACOS
@@ -84,6 +94,20 @@ Stamp of(const QString &path)
     stamp.device = quint64(info.st_dev);
     stamp.fileId = quint64(info.st_ino);
     return stamp;
+}
+
+} // namespace
+
+Stamp of(const QString &path)
+{
+    struct stat info;
+    return ::stat(QFile::encodeName(path).constData(), &info) == 0 ? fromStat(info) : Stamp{};
+}
+
+Stamp ofHandle(int handle)
+{
+    struct stat info;
+    return handle >= 0 && ::fstat(handle, &info) == 0 ? fromStat(info) : Stamp{};
 }
 
 bool isReadOnly(const QString &path)
@@ -109,5 +133,11 @@ void keepOwner(int handle, const QString &path)
 }
 
 #endif
+
+bool sameBytes(const Stamp &a, const Stamp &b)
+{
+    return a.exists == b.exists && a.size == b.size && a.modifiedNs == b.modifiedNs && a.device == b.device
+           && a.fileId == b.fileId;
+}
 
 } // namespace FileStamp

@@ -24,6 +24,14 @@ struct Stamp
 /// The stamp of the file at `path` now; a missing file gives a stamp that says so.
 Stamp of(const QString &path);
 
+/// The stamp of the file open as `handle` (a C file descriptor), wherever its path now leads; a
+/// stamp that says "missing" when it cannot be taken.
+Stamp ofHandle(int handle);
+
+/// Whether two stamps show the same file with the same bytes, ignoring the change time: moving a
+/// file into place by a rename moves that time too, but nothing else.
+bool sameBytes(const Stamp &a, const Stamp &b);
+
 /// True when the file exists and must not be changed: no write permission for anyone in its mode
 /// (the administrator included, like the read-only attribute), or none for this user.
 bool isReadOnly(const QString &path);

@@ -13,6 +13,7 @@
 
 #include <atomic>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace ProfileFile {
@@ -135,11 +136,27 @@ QByteArrayView unquoted(QByteArrayView value)
     return value;
 }
 
+enum class Encoding : quint8 { Windows1252, Utf8 };
+
 // The bytes a value is stored as: Windows-1252 where every character fits, so old files' bytes come
-// back one for one, UTF-8 otherwise.
-QByteArray toFileBytes(const QString &text)
+// back one for one, UTF-8 otherwise; UTF-8 throughout where the file or the value already holds it,
+// so that a file an editor keeps in UTF-8 does not end up mixing the two.
+QByteArray toFileBytes(const QString &text, Encoding encoding = Encoding::Windows1252)
 {
-    return TextCodec::encode(text);
+    return encoding == Encoding::Utf8 ? text.toUtf8() : TextCodec::encode(text);
+}
+
+bool beyondAscii(QByteArrayView bytes)
+{
+    return TextCodec::detail::asciiPrefix(bytes) != bytes.size();
+}
+
+// The encoding a stored value shows, or nothing when it is ASCII and so shows none.
+std::optional<Encoding> encodingOf(QByteArrayView stored)
+{
+    if (!beyondAscii(stored))
+        return std::nullopt;
+    return TextCodec::isUtf8(stored) ? Encoding::Utf8 : Encoding::Windows1252;
 }
 
 // What a read returns, at most as many bytes as the original's 255-byte buffer held, cut between
@@ -158,9 +175,9 @@ QByteArray nameBytes(const QString &name)
 
 // CR, LF and NUL would end the line early, so they become blanks; leading blanks are dropped,
 // as a read would drop them anyway.
-QByteArray valueBytes(const QString &value)
+QByteArray valueBytes(const QString &value, Encoding encoding)
 {
-    QByteArray bytes = toFileBytes(value);
+    QByteArray bytes = toFileBytes(value, encoding);
     for (char &c : bytes) {
         if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
@@ -182,6 +199,9 @@ bool hasLineBreak(QByteArrayView text)
 struct detail::Document
 {
     bool exists = false;
+    // The file's stamp when these bytes were read from it; nothing when that is not known (the
+    // file changed while it was read, or the bytes came from elsewhere).
+    std::optional<FileStamp::Stamp> stamp;
     QByteArray source;
     std::vector<Section> sections{Section{}};
     // Built once for a file with many sections, on the first look-up or before a batch copies the
@@ -192,6 +212,9 @@ struct detail::Document
     // another in the same section. Forgotten whenever a section comes or goes.
     mutable QByteArray lastName;
     mutable qsizetype lastAt = -2;
+    // Whether a line holds UTF-8 beyond ASCII; looked for when a value beyond ASCII is written,
+    // and forgotten when such a line may have come or gone.
+    mutable std::optional<bool> holdsUtf8;
     static constexpr std::size_t searchedInOrder = 32;
 
     /// `data` must own its bytes (not be raw data): the lines refer to them.
@@ -340,7 +363,54 @@ struct detail::Document
     {
         const auto entry = entryOf(made);
         if (hasLineBreak(made) || !entry || entry->key != key)
-            *this = parse(bytes(), exists);
+            reparse();
+    }
+
+    Encoding fileEncoding() const
+    {
+        if (!holdsUtf8) {
+            holdsUtf8 = false;
+            for (const Section &section : sections) {
+                for (const Line &line : section.lines) {
+                    if (encodingOf(line.text) == Encoding::Utf8) {
+                        holdsUtf8 = true;
+                        return Encoding::Utf8;
+                    }
+                }
+            }
+        }
+        return *holdsUtf8 ? Encoding::Utf8 : Encoding::Windows1252;
+    }
+
+    // A value keeps the encoding it is stored in; one that shows none follows the file.
+    QByteArray newValueBytes(const QString &valueText, QByteArrayView stored) const
+    {
+        bool ascii = true;
+        for (const QChar c : valueText)
+            ascii = ascii && c.unicode() < 0x80;
+        if (ascii)
+            return valueBytes(valueText, Encoding::Windows1252);
+        const std::optional<Encoding> storedIn = encodingOf(stored);
+        return valueBytes(valueText, storedIn ? *storedIn : fileEncoding());
+    }
+
+    // Keeps holdsUtf8 true to the lines: a line in UTF-8 that comes makes it true, one that goes
+    // makes it unknown.
+    void noteLine(QByteArrayView added, QByteArrayView replaced = {})
+    {
+        if (encodingOf(added) == Encoding::Utf8) {
+            if (holdsUtf8)
+                holdsUtf8 = true;
+        } else if (encodingOf(replaced) == Encoding::Utf8) {
+            holdsUtf8.reset();
+        }
+    }
+
+    void reparse()
+    {
+        const std::optional<FileStamp::Stamp> readAt = stamp;
+        *this = parse(bytes(), exists);
+        stamp = readAt;
     }
 
     /// Whether the change needs the file written.
@@ -348,10 +418,10 @@ struct detail::Document
     {
         const QByteArray sectionName = nameBytes(sectionText);
         const QByteArray keyName = nameBytes(keyText);
-        const QByteArray newValue = valueBytes(valueText);
 
         const qsizetype at = sectionAt(sectionName);
         if (at < 0) {
+            const QByteArray newValue = newValueBytes(valueText, {});
             if (Line *last = lastLine(); last && last->ending == Ending::None)
                 last->ending = Ending::CrLf;
             const QByteArray header = '[' + sectionName + ']';
@@ -360,8 +430,10 @@ struct detail::Document
             lastAt = -2;
             if (indexed)
                 index.insert(foldedName(sectionName), qsizetype(sections.size()) - 1);
+            noteLine(header);
+            noteLine(entry);
             if (hasLineBreak(header) || headerName(header) != QByteArrayView(sectionName))
-                *this = parse(bytes(), exists);
+                reparse();
             else
                 keepConsistent(entry, keyName);
             return true;
@@ -371,10 +443,16 @@ struct detail::Document
         if (const auto keyLine = findKey(section, keyName)) {
             Line &line = section.lines[std::size_t(*keyLine)];
             const Entry entry = *entryOf(line.text);
-            if (entry.rawValue == newValue && exists)
+            const QByteArray newValue = newValueBytes(valueText, entry.rawValue);
+            // The same text in other bytes is left as it is stored: rewriting it would change
+            // nothing a read gives, and would change an editor's encoding under it.
+            if (exists
+                && (entry.rawValue == newValue
+                    || (beyondAscii(entry.rawValue) && TextCodec::decode(entry.rawValue) == TextCodec::decode(newValue))))
                 return false;
             const QByteArray key = entry.key.toByteArray();
-            line.text = key + '=' + newValue;
+            const QByteArray replaced = std::exchange(line.text, key + '=' + newValue);
+            noteLine(line.text, replaced);
             line.ending = Ending::CrLf;
             keepConsistent(line.text, key);
             return true;
@@ -388,8 +466,9 @@ struct detail::Document
             --insertAt;
         if (lines[std::size_t(insertAt - 1)].ending == Ending::None)
             lines[std::size_t(insertAt - 1)].ending = Ending::CrLf;
-        const QByteArray entry = keyName + '=' + newValue;
+        const QByteArray entry = keyName + '=' + newValueBytes(valueText, {});
         lines.insert(lines.begin() + insertAt, Line{entry, Ending::CrLf});
+        noteLine(entry);
         keepConsistent(entry, keyName);
         return true;
     }
@@ -403,7 +482,23 @@ struct detail::Document
         sections.erase(sections.begin() + at);
         indexed = false;
         lastAt = -2;
+        holdsUtf8.reset();
         return true;
+    }
+};
+
+// One call made on a batch, kept so that it can be made again over a file that changed since the
+// batch read it.
+struct detail::Change
+{
+    QString section;
+    QString key;
+    QString value;
+    bool removesSection = false;
+
+    bool applyTo(Document &document) const
+    {
+        return removesSection ? document.remove(section) : document.write(section, key, value);
     }
 };
 
@@ -429,11 +524,16 @@ Cache &cache()
     return instance;
 }
 
-Document readDocument(const QString &path)
+// The file as it is now; `before` is its stamp taken just before, which the document keeps when
+// the file did not change while it was read.
+Document readDocument(const QString &path, const FileStamp::Stamp &before)
 {
     QFile file(path);
     const bool opened = file.open(QIODevice::ReadOnly);
-    return Document::parse(opened ? file.readAll() : QByteArray(), opened);
+    Document document = Document::parse(opened ? file.readAll() : QByteArray(), opened);
+    if (FileStamp::of(path) == before)
+        document.stamp = before;
+    return document;
 }
 
 // Calls `use` with the file as it is on the disk now, from the kept image while the file's stamp
@@ -443,15 +543,15 @@ auto withDocument(const QString &path, Use use)
 {
     Cache &kept = cache();
     const QMutexLocker lock(&kept.mutex);
+    const FileStamp::Stamp now = FileStamp::of(path);
     if (!kept.enabled) {
-        const Document fresh = readDocument(path);
+        const Document fresh = readDocument(path, now);
         return use(fresh);
     }
-    const FileStamp::Stamp now = FileStamp::of(path);
     if (!kept.document || kept.path != path || kept.stamp != now) {
-        Document fresh = readDocument(path);
+        Document fresh = readDocument(path, now);
         // Kept only when nothing changed the file while it was read.
-        if (FileStamp::of(path) != now) {
+        if (!fresh.stamp) {
             kept.document.reset();
             const Document &unkept = fresh;
             return use(unkept);
@@ -463,14 +563,19 @@ auto withDocument(const QString &path, Use use)
     return use(std::as_const(*kept.document));
 }
 
+// Keeps the image of what was just written, when its stamp is known to be that of the bytes.
 void remember(const QString &path, const Document &document)
 {
     Cache &kept = cache();
     const QMutexLocker lock(&kept.mutex);
     if (!kept.enabled)
         return;
+    if (!document.stamp) {
+        kept.document.reset();
+        return;
+    }
     kept.path = path;
-    kept.stamp = FileStamp::of(path);
+    kept.stamp = *document.stamp;
     kept.document = document;
 }
 
@@ -484,21 +589,60 @@ QFile::Permissions modeBits(QFile::Permissions permissions)
               | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
 }
 
-bool writeInPlace(const QString &path, const QByteArray &data)
+const QString readOnlyReason = QStringLiteral("the file is read-only");
+
+// What a write left: whether the bytes are in the file, the stamp they have there when it is known,
+// and why they are not.
+struct Written
 {
-    QFile file(path);
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate))
+    bool ok = false;
+    std::optional<FileStamp::Stamp> stamp;
+    QString reason;
+};
+
+// A write cut short is taken up again, so that what stops it is an error the system names.
+bool writeAt(QFile &file, qint64 at, QByteArrayView data)
+{
+    if (!file.seek(at))
         return false;
-    return file.write(data) == data.size() && file.flush();
+    while (!data.isEmpty()) {
+        const qint64 written = file.write(data.data(), data.size());
+        if (written <= 0)
+            return false;
+        data = data.sliced(written);
+    }
+    return true;
 }
 
-bool writeFile(const QString &path, const QByteArray &data)
+// The file is never cut short first: should the disk or a quota refuse the new bytes halfway, the
+// old ones are still there to be put back. The end beyond the old length is written first, so the
+// room is taken before any old byte is overwritten; the file is cut to the new length last.
+Written writeInPlace(const QString &path, const QByteArray &data)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadWrite | QIODevice::Unbuffered))
+        return {false, {}, file.errorString()};
+    const QByteArray old = file.readAll();
+    const qint64 common = std::min(old.size(), data.size());
+    const bool written = writeAt(file, common, QByteArrayView(data).sliced(common))
+                         && writeAt(file, 0, QByteArrayView(data).first(common)) && file.resize(data.size());
+    if (!written) {
+        const QString reason = file.errorString();
+        // Back to the old bytes: every one of them has its room already.
+        writeAt(file, 0, old);
+        file.resize(old.size());
+        return {false, {}, reason};
+    }
+    return {true, FileStamp::ofHandle(file.handle()), {}};
+}
+
+Written writeFile(const QString &path, const QByteArray &data)
 {
     const QFileInfo existing(path);
     const bool exists = existing.exists();
     // The rename below would put a new file in the place of a read-only one.
     if (exists && FileStamp::isReadOnly(path))
-        return false;
+        return {false, {}, readOnlyReason};
     const QFile::Permissions permissions = modeBits(existing.permissions());
     // QSaveFile writes beside the target and renames over it, so a crash or a full disk
     // leaves either the old file or the new one, never half of either.
@@ -506,23 +650,40 @@ bool writeFile(const QString &path, const QByteArray &data)
     if (!file.open(QIODevice::WriteOnly)) {
         // No new file can be made in the folder (a read-only folder holding a writable file):
         // writing the file in place is the only way left to keep the change.
-        return exists && writeInPlace(path, data);
+        if (exists)
+            return writeInPlace(path, data);
+        return {false, {}, file.errorString()};
     }
     if (exists) {
         file.setPermissions(permissions);
         FileStamp::keepOwner(file.handle(), path);
     }
-    if (file.write(data) != data.size()) {
+    if (file.write(data) != data.size() || !file.flush()) {
+        const QString reason = file.errorString();
         file.cancelWriting();
-        return false;
+        return {false, {}, reason};
     }
-    return file.commit();
+    // The stamp of the bytes written, from the file itself. The path is looked at once it leads
+    // there, and its stamp kept only when it is still that file with those bytes: another
+    // writer may have put a file of its own in place by then.
+    const FileStamp::Stamp ours = FileStamp::ofHandle(file.handle());
+    if (!file.commit())
+        return {false, {}, file.errorString()};
+    Written result{true, FileStamp::of(path), {}};
+    if (!FileStamp::sameBytes(*result.stamp, ours))
+        result.stamp.reset();
+    return result;
 }
 
-// Whether a change could have been written: the file writable, or a missing file's folder there.
-bool couldWrite(const QString &path, bool exists)
+// Why a change could not have been written, or nothing when it could: the file writable, or a
+// missing file's folder there.
+std::optional<QString> whyNotWritable(const QString &path, bool exists)
 {
-    return exists ? !FileStamp::isReadOnly(path) : QFileInfo(path).absoluteDir().exists();
+    if (exists)
+        return FileStamp::isReadOnly(path) ? std::optional(readOnlyReason) : std::nullopt;
+    if (!QFileInfo(path).absoluteDir().exists())
+        return QStringLiteral("its folder is missing");
+    return std::nullopt;
 }
 
 } // namespace
@@ -567,27 +728,63 @@ QString Batch::readString(const QString &section, const QString &key, const QStr
 
 void Batch::writeString(const QString &section, const QString &key, const QString &value)
 {
-    m_changed = m_document->write(section, key, value) || m_changed;
+    m_changes.push_back({section, key, value, false});
+    m_changed = m_changes.back().applyTo(*m_document) || m_changed;
 }
 
 void Batch::deleteSection(const QString &section)
 {
-    m_changed = m_document->remove(section) || m_changed;
+    m_changes.push_back({section, {}, {}, true});
+    m_changed = m_changes.back().applyTo(*m_document) || m_changed;
+}
+
+void Batch::reapplyOver(const QByteArray &bytes)
+{
+    const QByteArray owned(bytes.constData(), bytes.size());
+    reapplyOver(Document::parse(owned, true));
+}
+
+void Batch::reapplyOver(Document &&fresh)
+{
+    fresh.indexIfLong();
+    bool changed = false;
+    for (const detail::Change &change : m_changes)
+        changed = change.applyTo(fresh) || changed;
+    *m_document = std::move(fresh);
+    m_changed = changed;
 }
 
 bool Batch::commit()
 {
     if (m_path.isEmpty())
         return false;
-    if (!m_changed)
-        return couldWrite(m_path, m_document->exists);
-    if (!writeFile(m_path, m_document->bytes()))
+    // Another program may have written the file since this batch read it: its edit is kept, and
+    // this batch's calls are made again over it.
+    if (const FileStamp::Stamp now = FileStamp::of(m_path); m_document->stamp != now)
+        reapplyOver(readDocument(m_path, now));
+    if (!m_changed) {
+        const std::optional<QString> why = whyNotWritable(m_path, m_document->exists);
+        m_error = why.value_or(QString());
+        return !why;
+    }
+    const Written written = writeFile(m_path, m_document->bytes());
+    if (!written.ok) {
+        m_error = written.reason;
         return false;
+    }
     ++writesMade;
+    m_error.clear();
+    m_changes.clear();
     m_changed = false;
     m_document->exists = true;
+    m_document->stamp = written.stamp;
     remember(m_path, *m_document);
     return true;
+}
+
+QString Batch::errorString() const
+{
+    return m_error;
 }
 
 QString readString(const QString &path, const QString &section, const QString &key, const QString &defaultValue)

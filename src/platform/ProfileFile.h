@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <memory>
+#include <vector>
 
 // Reads and writes the settings file one key at a time, with the INI dialect the program has
 // always used: section and key names without regard to case, blanks around values dropped,
@@ -15,6 +16,7 @@ namespace ProfileFile {
 
 namespace detail {
 struct Document;
+struct Change;
 }
 
 /// Most bytes of a value a read returns; longer values are cut there, between characters.
@@ -35,8 +37,10 @@ bool writeString(const QString &path, const QString &section, const QString &key
 bool deleteSection(const QString &path, const QString &section);
 
 /// Several changes to one file, written at once: the file ends as the same calls made one by
-/// one would leave it, but it is written a single time, and a crash or a failed write leaves
-/// the old file whole. Reads through the batch see its own changes.
+/// one at the commit would leave it, but it is written a single time, and a crash or a failed
+/// write leaves the old file whole. Reads through the batch see its own changes. Another
+/// program's edit made while the batch is open is kept: the commit makes the batch's calls again
+/// over the file as it then is.
 class Batch
 {
 public:
@@ -50,6 +54,9 @@ public:
     static Batch overBytes(const QByteArray &bytes);
     /// The bytes the file would hold after the changes so far.
     QByteArray bytes() const;
+    /// Makes this batch's changes so far again over other bytes, as a commit does over a file
+    /// that changed since the batch read it.
+    void reapplyOver(const QByteArray &bytes);
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     void writeString(const QString &section, const QString &key, const QString &value);
@@ -57,14 +64,21 @@ public:
 
     /// Writes the file when a change needs it. False when it could not be written; a batch that
     /// changed nothing is false when the file could not have been written either (read-only, or
-    /// missing in a missing folder). The batch can be used again after it.
+    /// missing in a missing folder). The batch can be used again after it; after a failure it
+    /// still holds its changes, and the next commit tries them again.
     bool commit();
+    /// Why the last commit failed, in the system's words ("the file is read-only" for a file
+    /// made read-only); empty after one that succeeded.
+    QString errorString() const;
 
 private:
     Batch(QString path, std::unique_ptr<detail::Document> document);
+    void reapplyOver(detail::Document &&fresh);
 
     QString m_path;
     std::unique_ptr<detail::Document> m_document;
+    std::vector<detail::Change> m_changes;
+    QString m_error;
     bool m_changed = false;
 };
 

@@ -1,5 +1,6 @@
 #include "ui/MessageBox.h"
 
+#include <QDir>
 #include <QInputDialog>
 #include <QList>
 
@@ -35,6 +36,13 @@ QMessageBox::StandardButton show(QWidget *parent, const QString &text, const QSt
 void error(QWidget *parent, const QString &text)
 {
     show(parent, text, QStringLiteral("ERROR"), QMessageBox::Ok, QMessageBox::Critical);
+}
+
+void notSaved(QWidget *parent, const QString &path, const QString &reason)
+{
+    error(parent, QStringLiteral("Your change could not be saved in\n%1\n(%2).\n\nZib keeps it while it runs and "
+                                 "saves it again with your next change.")
+                      .arg(QDir::toNativeSeparators(path), reason));
 }
 
 bool confirm(QWidget *parent, const QString &text, const QString &title)

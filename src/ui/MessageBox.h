@@ -18,6 +18,10 @@ QMessageBox::StandardButton show(QWidget *parent, const QString &text, const QSt
 /// The "ERROR" box: the stop icon and an OK button.
 void error(QWidget *parent, const QString &text);
 
+/// The "ERROR" box for a change the settings file at `path` could not take, with the system's
+/// reason; the change is kept and saved again with the next one.
+void notSaved(QWidget *parent, const QString &path, const QString &reason);
+
 /// An OK/Cancel question without an icon; true on OK.
 bool confirm(QWidget *parent, const QString &text, const QString &title);
 

@@ -257,7 +257,8 @@ void filtersWindow::onAddFilterClicked()
     // marker, a tag longer than a value the file reads back whole).
     const bool storable = EntryRules::clanTagStorable(tag);
 
-    if (storable && triggerValue) {
+    const bool added = storable && triggerValue;
+    if (added) {
         auto filter = std::make_shared<ClanFilter>();
         filter->setClanTag(tag);
         filter->setAlert(m_chkShowAlerts->isChecked());
@@ -273,9 +274,12 @@ void filtersWindow::onAddFilterClicked()
                           QStringLiteral("Sorry I couldn't add that filter. Make sure you've entered all the details"));
     }
 
-    // Saved and read back either way: the grid shows what the file now holds.
-    saveClanFilters();
-    loadClanFilters();
+    // Saved and read back either way: the grid shows what the file now holds. A change the file
+    // could not take is kept as it is in memory instead.
+    if (saveClanFilters())
+        loadClanFilters();
+    else if (added)
+        MessageBox::notSaved(this, settingsPath, saveError());
     fillFilterGrid();
 }
 
@@ -294,7 +298,8 @@ void filtersWindow::onRemoveFilterClicked()
     const QString text = QStringLiteral("Are you sure you wish to remove: \r\n\r\n") + tagItem->text();
     if (!MessageBox::confirm(this, text, QStringLiteral("Remove Filter")))
         return;
-    removeClanFilter(*number);
+    if (!removeClanFilter(*number))
+        MessageBox::notSaved(this, settingsPath, saveError());
     fillFilterGrid();
 }
 

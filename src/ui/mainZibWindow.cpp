@@ -524,7 +524,7 @@ void mainZibWindow::onAddServerClicked()
     server->setAddress(entry->address);
     server->setServerNumber(qint16(gameServers.size() + 1));
     gameServers.append(server);
-    saveGameServers();
+    const bool saved = saveGameServers();
     if (server->address().isEmpty()) {
         // The address did not resolve, so its section could not be written. Kept in the list it
         // would leave a hole in the file's numbering, and every server added after it would be
@@ -533,6 +533,8 @@ void mainZibWindow::onAddServerClicked()
         MessageBox::error(this, ServerListEdits::addRejected());
         return;
     }
+    if (!saved)
+        MessageBox::notSaved(this, settingsPath, saveError());
     updateServerGrid();
 }
 
@@ -545,6 +547,7 @@ void mainZibWindow::onRemoveServerClicked()
     const QString shownName = nameItem ? nameItem->text() : QString();
     if (!MessageBox::confirm(this, ServerListEdits::removeQuestion(shownName), ServerListEdits::removeTitle))
         return;
-    mdlZibProcessing::removeGameServer(number);
+    if (!mdlZibProcessing::removeGameServer(number))
+        MessageBox::notSaved(this, mdlZibProcessing::settingsPath, mdlZibProcessing::saveError());
     updateServerGrid();
 }

@@ -5,6 +5,7 @@
 #include "model/mdlZibProcessing.h"
 #include "query/QueryEngine.h"
 #include "ui/FixedLayout.h"
+#include "ui/MessageBox.h"
 
 #include <QCheckBox>
 #include <QFocusEvent>
@@ -136,7 +137,8 @@ void optionsWindow::onOkClicked()
     AlertSpeed = Numeric::toInt16(alertText).value_or(AlertSpeed);
     AlertPlaySound = m_chkAlertPlaySound->isChecked() ? 1 : 0;
 
-    saveSettings(checkText, alertText, QString::number(AlertPlaySound));
+    if (!saveSettings(checkText, alertText, QString::number(AlertPlaySound)))
+        MessageBox::notSaved(this, settingsPath, saveError());
 
     m_engine.enableChecking();
     accept();

@@ -2,8 +2,11 @@
 #include "platform/ProfileFile.h"
 #include "support/TestSupport.h"
 
+#include "platform/HostResolver.h"
+
 #include <QFile>
 #include <QFileInfo>
+#include <QProcess>
 
 #include <gtest/gtest.h>
 
@@ -189,6 +192,46 @@ TEST_F(SettingsTest, SavingReplacesHostNamesByTheirAddress)
     EXPECT_EQ(serverValue(2, "Address"), QStringLiteral("nowhere.example"));
     EXPECT_FALSE(gameServers[1]->saveToIni());
     EXPECT_EQ(serverValue(3, "Address"), QStringLiteral("10.0.0.1"));
+}
+
+// A host name may take seconds to resolve; what another program writes meanwhile must survive the
+// save that waited for it.
+TEST_F(SettingsTest, AnEditMadeWhileAHostNameResolvesIsKept)
+{
+    addServerSection(1, "Slow", "slow.example", 27015);
+    addServerSection(2, "Dotted", "10.0.0.2", 27016);
+    loadGameServers();
+    HostResolver::setLookup([](const QString &) {
+        QProcess::execute(QStringLiteral(ZIB_TOOLS_DIR "/inistress"),
+                          {settingsPath, QStringLiteral("--set"), settingsSection, QStringLiteral("CheckSpeed"),
+                           QStringLiteral("45")});
+        return QStringLiteral("192.0.2.1");
+    });
+    saveGameServers();
+    EXPECT_EQ(serverValue(1, "Address"), QStringLiteral("192.0.2.1"));
+    EXPECT_EQ(value(settingsSection, "CheckSpeed"), QStringLiteral("45"));
+}
+
+// Every start loads the lists and writes them back: values stored as UTF-8 by an editor, or names
+// first written in either encoding, must come through that without a byte moved.
+TEST_F(SettingsTest, StartingWritesNothingBackInAnotherEncoding)
+{
+    for (const QByteArray &file : {QByteArray("[GAMESERVER 1]\r\nName=Caf\xC3\xA9 \xC3\x9C\r\nAddress=10.0.0.1\r\n"
+                                              "Port=27015\r\n[CLANFILTER 1]\r\nTag=[\xC3\x89]\r\nAlert=TRUE\r\nTrigger=1\r\n"),
+                                   QByteArray("[GAMESERVER 1]\r\nName=Caf\xE9 \xDC\r\nAddress=10.0.0.1\r\n"
+                                              "Port=27015\r\n[CLANFILTER 1]\r\nTag=[\xC9]\r\nAlert=TRUE\r\nTrigger=1\r\n")}) {
+        writeFile(file);
+        const quint64 before = ProfileFile::fileWrites();
+        loadSettings();
+        loadGameServers();
+        saveGameServers();
+        loadClanFilters();
+        saveClanFilters();
+        EXPECT_EQ(ProfileFile::fileWrites(), before);
+        EXPECT_EQ(fileBytes(), file);
+        EXPECT_EQ(gameServers[0]->name(), QStringLiteral("Café Ü"));
+        EXPECT_EQ(clanFilters[0]->clanTag(), QStringLiteral("[É]"));
+    }
 }
 
 TEST_F(SettingsTest, ANameFromTheNetworkCannotAddOrChangeEntries)

@@ -5,6 +5,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QProcess>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -150,8 +151,30 @@ TEST_F(ProfileFileTest, ValuesAreWindows1252WhereTheyFitAndUtf8WhereNot)
     EXPECT_TRUE(bytes().contains("name=\xC3\x83\xC2\xA9\r\n")) << "Windows-1252 that would read as UTF-8";
     ASSERT_TRUE(write("S", "name", QStringLiteral("Jou\u00E9 ★")));
     EXPECT_TRUE(bytes().contains("name=Jou\xC3\xA9 \xE2\x98\x85\r\n"));
+    // Stored in UTF-8 now, it stays so, though Windows-1252 could hold this one.
     ASSERT_TRUE(write("S", "name", QStringLiteral("Jou\u00E9 ™")));
-    EXPECT_TRUE(bytes().contains("name=Jou\xE9 \x99\r\n"));
+    EXPECT_TRUE(bytes().contains("name=Jou\xC3\xA9 \xE2\x84\xA2\r\n"));
+}
+
+// An editor that keeps the file in UTF-8 must find it in UTF-8 still; one that keeps it in
+// Windows-1252 must find that. A changed value keeps the stored one's encoding; a new value, or one
+// that was ASCII, takes the file's: UTF-8 once some line holds UTF-8 beyond ASCII.
+TEST_F(ProfileFileTest, AValueKeepsItsEncodingAndANewOneFollowsTheFile)
+{
+    const QByteArray utf8 = "; UTF-8\r\n[CLANFILTER 1]\r\nTag=Caf\xC3\xA9\r\nAlert=TRUE\r\n";
+    const QByteArray legacy = "[CLANFILTER 1]\r\nTag=Caf\xE9\r\nAlert=TRUE\r\n";
+    setBytes(utf8);
+    ASSERT_TRUE(write("CLANFILTER 1", "Tag", QStringLiteral("Crème")));
+    ASSERT_TRUE(write("CLANFILTER 1", "Alert", QStringLiteral("Noël")));
+    ASSERT_TRUE(write("CLANFILTER 2", "Tag", QStringLiteral("Zoë")));
+    EXPECT_EQ(bytes(), QByteArray("; UTF-8\r\n[CLANFILTER 1]\r\nTag=Cr\xC3\xA8me\r\nAlert=No\xC3\xABl\r\n"
+                                  "[CLANFILTER 2]\r\nTag=Zo\xC3\xAB\r\n"));
+    setBytes(legacy);
+    ASSERT_TRUE(write("CLANFILTER 1", "Tag", QStringLiteral("Crème")));
+    ASSERT_TRUE(write("CLANFILTER 1", "Alert", QStringLiteral("Noël")));
+    ASSERT_TRUE(write("CLANFILTER 2", "Tag", QStringLiteral("Zoë")));
+    EXPECT_EQ(bytes(), QByteArray("[CLANFILTER 1]\r\nTag=Cr\xE8me\r\nAlert=No\xEBl\r\n"
+                                  "[CLANFILTER 2]\r\nTag=Zo\xEB\r\n"));
 }
 
 TEST_F(ProfileFileTest, The254ByteLimitNeverCutsACharacter)
@@ -215,6 +238,38 @@ TEST_F(ProfileFileTest, WritingTheSameValueLeavesTheFileUntouched)
     EXPECT_EQ(QFileInfo(path()).lastModified(), longAgo);
     EXPECT_TRUE(write("S", "k", QStringLiteral("w")));
     EXPECT_NE(QFileInfo(path()).lastModified(), longAgo);
+}
+
+// Writes one key into a settings file from another process, as a second program or an editor would.
+int writeFromOtherProcess(const QString &file, const QStringList &keyAndValue, const QString &limitBytes = {})
+{
+    const QString tool = QStringLiteral(ZIB_TOOLS_DIR "/inistress");
+    QStringList arguments = QStringList{file, QStringLiteral("--set")} + keyAndValue;
+    if (limitBytes.isEmpty())
+        return QProcess::execute(tool, arguments);
+    // A size limit on the files it writes; the signal the limit raises is ignored, so the write
+    // fails as it would on a full disk instead of ending the process.
+    return QProcess::execute(QStringLiteral("sh"),
+                             QStringList{QStringLiteral("-c"),
+                                         QStringLiteral("trap '' XFSZ; exec prlimit --fsize=%1 \"$0\" \"$@\"").arg(limitBytes),
+                                         tool}
+                                 + arguments);
+}
+
+TEST_F(ProfileFileTest, AnEditMadeWhileABatchIsOpenIsKept)
+{
+    setBytes("[S]\r\nk=1\r\ngone=x\r\n[T]\r\nt=1\r\n");
+    ProfileFile::Batch batch(path());
+    batch.writeString(QStringLiteral("S"), QStringLiteral("k"), QStringLiteral("2"));
+    batch.deleteSection(QStringLiteral("T"));
+    batch.writeString(QStringLiteral("New"), QStringLiteral("n"), QStringLiteral("3"));
+    ASSERT_EQ(writeFromOtherProcess(path(), {QStringLiteral("Hand"), QStringLiteral("note"), QStringLiteral("kept")}), 0);
+    ASSERT_EQ(writeFromOtherProcess(path(), {QStringLiteral("S"), QStringLiteral("gone"), QStringLiteral("y")}), 0);
+    ASSERT_TRUE(batch.commit());
+    // As the batch's calls made one by one after the edit leave it.
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=2\r\ngone=y\r\n[Hand]\r\nnote=kept\r\n[New]\r\nn=3\r\n"));
+    EXPECT_EQ(batch.readString(QStringLiteral("Hand"), QStringLiteral("note"), {}), QStringLiteral("kept"));
+    EXPECT_EQ(read("Hand", "note"), QStringLiteral("kept"));
 }
 
 TEST_F(ProfileFileTest, DeletingRemovesHeaderAndEntriesUpToTheNextHeader)
@@ -372,6 +427,31 @@ TEST_F(ProfileFileTest, AWritableFileInAFolderClosedToNewFilesIsWrittenInPlace)
     EXPECT_FALSE(ProfileFile::writeString(m_dir.filePath(QStringLiteral("new.ini")), QStringLiteral("S"),
                                           QStringLiteral("k"), QStringLiteral("v")))
         << "a new file cannot be made there at all";
+}
+
+TEST_F(ProfileFileTest, AnInPlaceWriteTheDiskRefusesLeavesTheFileWhole)
+{
+    QByteArray servers;
+    for (int n = 1; n <= 600; ++n)
+        servers += "[GAMESERVER " + QByteArray::number(n) + "]\r\nName=Server " + QByteArray::number(n)
+                   + "\r\nAddress=10.0.0." + QByteArray::number(n % 250) + "\r\nPort=27015\r\n";
+    setBytes(servers);
+    if (QStandardPaths::findExecutable(QStringLiteral("prlimit")).isEmpty())
+        GTEST_SKIP() << "prlimit is needed to limit the size of a file a process writes";
+    const ClosedFolder folder(m_dir.path());
+    if (!folder.closed())
+        GTEST_SKIP() << "no way to close a folder to new files here (neither its mode nor chattr)";
+    // The file may not grow past its size, in blocks of 4096 bytes.
+    const QString limit = QString::number((servers.size() / 4096 + 1) * 4096);
+    const QStringList longer = {QStringLiteral("GAMESERVER 1"), QStringLiteral("Name"), QString(4096, u'n')};
+    EXPECT_NE(writeFromOtherProcess(path(), longer, limit), 0);
+    EXPECT_EQ(bytes(), servers);
+
+    // Within the limit the same way of writing puts the whole change in, and cuts what is left.
+    const QStringList shorter = {QStringLiteral("GAMESERVER 1"), QStringLiteral("Name"), QStringLiteral("S")};
+    EXPECT_EQ(writeFromOtherProcess(path(), shorter, limit), 0);
+    EXPECT_EQ(bytes(), QByteArray(servers).replace("Name=Server 1\r\n", "Name=S\r\n"));
+    EXPECT_EQ(QDir(m_dir.path()).entryList(QDir::Files), QStringList{QStringLiteral("test.ini")});
 }
 
 } // namespace

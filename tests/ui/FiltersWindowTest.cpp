@@ -3,6 +3,7 @@
 #include "ui/filtersWindow.h"
 
 #include <QCheckBox>
+#include <QFile>
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
@@ -165,7 +166,7 @@ TEST_F(FiltersWindowTest, ATagInAnyScriptIsTypedStoredAndShownAsTyped)
         EXPECT_EQ(clanFilters.last()->clanTag(), tag);
     }
     EXPECT_TRUE(fileBytes().contains("Tag=\xE2\x98\x85\xCE\xA9\r\n"));
-    EXPECT_TRUE(fileBytes().contains("Tag=\x99X\r\n"));
+    EXPECT_TRUE(fileBytes().contains("Tag=\xE2\x84\xA2X\r\n")) << "UTF-8 like the tag before it";
     // A tag that would reorder the grid is shown with its control made visible, and stored as typed.
     addFilter(QStringLiteral("\u202E[X]"), true, QStringLiteral("2"));
     EXPECT_EQ(rows().last().value(1), QStringLiteral("\uFFFD[X]"));
@@ -305,6 +306,27 @@ TEST_F(FiltersWindowTest, RemovingAMiddleRowMovesTheLastFilterIntoItsNumber)
     EXPECT_EQ(file.value(QStringLiteral("CLANFILTER 2")), filterLines(QStringLiteral("[D]"), true, 4));
     // The highlighted row keeps its number, so the next removal takes what the user now sees there.
     EXPECT_EQ(m_grid->currentRow(), 1);
+}
+
+TEST_F(FiltersWindowTest, FiltersTheFileCannotTakeAreToldAndKeptInTheList)
+{
+    open(fourFilters);
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, QFile::ReadOwner));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    addFilter(QStringLiteral("[E]"), true, QStringLiteral("5"));
+    ASSERT_TRUE(MessageBox::lastShown().has_value());
+    EXPECT_EQ(MessageBox::lastShown()->title, QStringLiteral("ERROR"));
+    EXPECT_TRUE(MessageBox::lastShown()->text.contains(QStringLiteral("read-only")));
+    EXPECT_EQ(rows().value(4).value(1), QStringLiteral("[E]"));
+
+    clickRow(0);
+    MessageBox::resetForTests();
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QTest::mouseClick(m_btnRemoveFilter, Qt::LeftButton);
+    EXPECT_EQ(MessageBox::lastShown()->title, QStringLiteral("ERROR"));
+    EXPECT_EQ(rows().value(0).value(1), QStringLiteral("[E]")) << "the last moved into the gap";
+    EXPECT_EQ(fileBytes(), fourFilters);
 }
 
 TEST_F(FiltersWindowTest, RemovingTheLastRowOnlyShrinksTheList)

@@ -3,7 +3,9 @@
 #include "ui/optionsWindow.h"
 
 #include <QCheckBox>
+#include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QLabel>
 #include <QPushButton>
 #include <QTimer>
@@ -179,6 +181,23 @@ TEST_F(OptionsWindowTest, OkWithUnchangedValuesRewritesThemAndRestartsTheCountdo
     EXPECT_EQ(AlertSpeed, 3);
     EXPECT_EQ(AlertPlaySound, 0);
     EXPECT_TRUE(checkingEnabled);
+}
+
+TEST_F(OptionsWindowTest, OptionsTheFileCannotTakeAreToldAndStayInUse)
+{
+    open("[ZIB SETTINGS]\r\nCheckSpeed=30\r\nAlertSpeed=5\r\nAlertPlaySound=1\r\n");
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, QFile::ReadOwner));
+    typeInto(m_txtCheckSpeed, QStringLiteral("12"));
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    clickOk();
+    const auto shown = MessageBox::lastShown();
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->title, QStringLiteral("ERROR"));
+    EXPECT_TRUE(shown->text.contains(QDir::toNativeSeparators(settingsPath)));
+    EXPECT_TRUE(shown->text.contains(QStringLiteral("read-only")));
+    EXPECT_EQ(CheckSpeed, 12) << "not read back over from the old file";
+    EXPECT_EQ(m_engine->tmrQuery().interval(), 12000);
+    EXPECT_EQ(settingsLines().value(0), QStringLiteral("CheckSpeed=30"));
 }
 
 TEST_F(OptionsWindowTest, AlertIntervalTakesTwoTypedCharactersAndIsStoredAsTyped)

@@ -5,6 +5,8 @@
 #include "ui/MessageBox.h"
 #include "ui/ServerListEdits.h"
 
+#include <QDir>
+#include <QFile>
 #include <QPushButton>
 #include <QTest>
 
@@ -228,3 +230,67 @@ TEST_F(ServerEdits, CancelKeepsTheServer)
     EXPECT_EQ(gameServers.size(), 3);
     EXPECT_EQ(fileBytes(), before);
 }
+
+// The file name and the system's reason, in one "ERROR" box, as the last box shown.
+void expectNotSavedBox(const QString &reason)
+{
+    const auto shown = MessageBox::lastShown();
+    ASSERT_TRUE(shown.has_value());
+    EXPECT_EQ(shown->title, QStringLiteral("ERROR"));
+    EXPECT_EQ(shown->icon, QMessageBox::Critical);
+    EXPECT_TRUE(shown->text.contains(QDir::toNativeSeparators(settingsPath))) << shown->text.toStdString();
+    EXPECT_TRUE(shown->text.contains(reason)) << shown->text.toStdString();
+}
+
+TEST_F(ServerEdits, AChangeTheFileCannotTakeIsToldKeptAndSavedWithTheNext)
+{
+    startWith(3);
+    const QFile::Permissions readOnly = QFile::ReadOwner | QFile::ReadGroup | QFile::ReadOther;
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, readOnly));
+    const QByteArray before = fileBytes();
+
+    add(QStringLiteral("10.0.0.9:27015"));
+    expectNotSavedBox(QStringLiteral("read-only"));
+    EXPECT_EQ(gameServers.size(), 4) << "kept in memory";
+    EXPECT_EQ(grid()->rowCount(), 4);
+    clickCell(rowOfServer(1), 1);
+    MessageBox::resetForTests();
+    MessageBox::setNextAnswer(QMessageBox::Ok); // the question
+    MessageBox::setNextAnswer(QMessageBox::Ok); // the box that tells
+    QTest::mouseClick(control<QPushButton>("btnRemoveServer"), Qt::LeftButton);
+    expectNotSavedBox(QStringLiteral("read-only"));
+    EXPECT_EQ(gameServers.size(), 3);
+    EXPECT_EQ(serverAt(1)->address(), QStringLiteral("10.0.0.9")) << "the last moved into the gap, not read back";
+    EXPECT_EQ(fileBytes(), before);
+    EXPECT_EQ(QFile::permissions(settingsPath) & ~(QFile::ReadUser | QFile::WriteUser | QFile::ExeUser), readOnly);
+
+    // Once the user makes it writable again, the next change brings the earlier ones with it.
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, readOnly | QFile::WriteOwner));
+    add(QStringLiteral("10.0.0.10:27016"));
+    EXPECT_NE(MessageBox::lastShown()->title, QStringLiteral("ERROR"));
+    QStringList written = serverSections();
+    written.sort();
+    EXPECT_EQ(written, (QStringList{QStringLiteral("GAMESERVER 1"), QStringLiteral("GAMESERVER 2"),
+                                    QStringLiteral("GAMESERVER 3"), QStringLiteral("GAMESERVER 4")}));
+    m_window->close();
+    loadGameServers();
+    QStringList addresses;
+    for (const auto &server : std::as_const(gameServers))
+        addresses << server->address();
+    EXPECT_EQ(addresses, (QStringList{QStringLiteral("10.0.0.9"), QStringLiteral("10.0.0.2"),
+                                      QStringLiteral("10.0.0.3"), QStringLiteral("10.0.0.10")}));
+}
+
+TEST_F(ServerEdits, StartAndCloseNeverTellOfAFileTheyCannotWrite)
+{
+    // The start turns the host name into an address, the close stores names: neither can be written.
+    writeServers({{QStringLiteral("Named"), QStringLiteral("game.example.org"), QStringLiteral("27015")}});
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, QFile::ReadOwner));
+    MessageBox::resetForTests();
+    start();
+    serverAt(1)->setName(QStringLiteral("Learned"));
+    m_window->close();
+    EXPECT_EQ(MessageBox::lastShown(), std::nullopt);
+    EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 1"), QStringLiteral("Address")), QStringLiteral("game.example.org"));
+}
+
