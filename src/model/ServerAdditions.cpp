@@ -2,8 +2,11 @@
 
 #include "model/GameServer.h"
 #include "model/mdlZibProcessing.h"
+#include "platform/AppPaths.h"
 #include "platform/HostResolver.h"
+#include "platform/ProfileFile.h"
 
+#include <QDir>
 #include <QHash>
 #include <QSet>
 
@@ -79,8 +82,14 @@ Outcome addServers(const QList<Candidate> &candidates, const QString &defaultNam
         gameServers.append(std::move(server));
     }
     outcome.added = int(gameServers.size() - before);
-    if (outcome.added > 0)
-        saveGameServers();
+    if (outcome.added == 0)
+        return outcome;
+    // Only the new sections: the ones before them are on file already, numbered 1 to n.
+    AppPaths::makeFolderFor(settingsPath);
+    ProfileFile::Batch batch(settingsPath);
+    for (qsizetype i = before; i < gameServers.size(); ++i)
+        gameServers[i]->saveToIni(batch);
+    outcome.saved = batch.commit();
     return outcome;
 }
 
@@ -92,6 +101,10 @@ QString summary(const Outcome &outcome, const QList<AddressList::Refused> &refus
                 + (outcome.skipped == 1 ? QStringLiteral("1 server was")
                                         : QStringLiteral("%1 servers were").arg(outcome.skipped))
                 + QStringLiteral(" already in the list and skipped.");
+    if (!outcome.saved)
+        text += crlf + crlf + QStringLiteral("Zib could not write its settings file, ")
+                + QDir::toNativeSeparators(mdlZibProcessing::settingsPath)
+                + QStringLiteral(": the new servers are watched now but will be gone when Zib starts again.");
     if (outcome.overLimit > 0)
         text += crlf + crlf + plural(outcome.overLimit, "server", "servers")
                 + QStringLiteral(" did not fit: the list holds at most %1.").arg(std::numeric_limits<qint16>::max());

@@ -26,10 +26,13 @@ struct Outcome
     QStringList unresolved;
     /// Left out because the list holds as many servers as it can number.
     int overLimit = 0;
+    /// False when the settings file could not be written.
+    bool saved = true;
 };
 
 /// Appends the new servers to mdlZibProcessing::gameServers, numbered on from the last, with
-/// their resolved IPv4 addresses, and writes the list once when anything was added.
+/// their resolved IPv4 addresses, and writes their sections in one write of the settings file
+/// when anything was added.
 Outcome addServers(const QList<Candidate> &candidates, const QString &defaultName);
 
 /// The message for the end of an addition: how many were added and skipped, then what could not

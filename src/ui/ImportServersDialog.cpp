@@ -55,6 +55,9 @@ ImportServersDialog::ImportServersDialog(QList<SteamImport::Entry> entries, QWid
         items.append(item);
     }
     m_serversTree->addTopLevelItems(items);
+    // Columns fit the first rows, not all of a long history: measuring every name would keep
+    // the dialog from opening for a moment.
+    m_serversTree->header()->setResizeContentsPrecision(100);
     for (int column = 0; column < ColumnCount; ++column)
         m_serversTree->resizeColumnToContents(column);
     m_serversTree->header()->setStretchLastSection(true);

@@ -169,4 +169,12 @@ TEST_F(SteamImportTest, AdditionsSkipDuplicatesAfterResolvingAndWriteOnce)
     const quint64 writesNow = ProfileFile::fileWrites();
     EXPECT_EQ(ServerAdditions::addServers({candidates[0]}, QStringLiteral("New Server")).added, 0);
     EXPECT_EQ(ProfileFile::fileWrites(), writesNow) << "nothing added, nothing written";
+
+    // A settings file that cannot be written is said to be so, not passed over as saved.
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, QFile::ReadOwner));
+    const ServerAdditions::Outcome unsaved =
+        ServerAdditions::addServers({{Address{QStringLiteral("10.0.0.20"), 27015}, {}}}, QStringLiteral("New Server"));
+    EXPECT_EQ(unsaved.added, 1);
+    EXPECT_FALSE(unsaved.saved);
+    EXPECT_TRUE(ServerAdditions::summary(unsaved).contains(QStringLiteral("could not write its settings file")));
 }
