@@ -67,8 +67,6 @@ private:
         }
     }
 
-    Token fault(const char *what) const { return {Kind::Fault, QString::fromLatin1(what), m_line}; }
-
     Token read()
     {
         skipBlanksAndComments();
