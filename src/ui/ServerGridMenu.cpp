@@ -4,6 +4,7 @@
 #include "model/Numeric.h"
 #include "model/SteamImport.h"
 #include "model/mdlZibProcessing.h"
+#include "platform/LinkHandlers.h"
 #include "platform/SteamFolders.h"
 #include "ui/ImportServersDialog.h"
 #include "ui/MessageBox.h"
@@ -25,6 +26,12 @@ const QString crlf = QStringLiteral("\r\n");
 QString addressOf(const GameServer &server)
 {
     return server.address() + u':' + QString::number(server.port());
+}
+
+ServerGridMenu::LinkCheck &linkCheck()
+{
+    static ServerGridMenu::LinkCheck check;
+    return check;
 }
 
 } // namespace
@@ -108,9 +115,16 @@ QUrl ServerGridMenu::connectUrl(const GameServer &server)
     return QUrl(QStringLiteral("steam://connect/") + addressOf(server));
 }
 
+void ServerGridMenu::setLinkCheck(LinkCheck check)
+{
+    linkCheck() = std::move(check);
+}
+
 bool ServerGridMenu::joinGame(QWidget *parent, const GameServer &server)
 {
-    if (QDesktopServices::openUrl(connectUrl(server)))
+    const QUrl url = connectUrl(server);
+    const auto handled = linkCheck() ? linkCheck()(url.scheme()) : LinkHandlers::hasHandler(url.scheme());
+    if (handled != false && QDesktopServices::openUrl(url))
         return true;
     QGuiApplication::clipboard()->setText(addressOf(server));
     MessageBox::error(parent, QStringLiteral("Nothing on this computer opens steam:// links, so the game could not be "

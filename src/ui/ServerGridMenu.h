@@ -9,6 +9,7 @@
 #include <QStringList>
 #include <QUrl>
 
+#include <functional>
 #include <memory>
 #include <optional>
 
@@ -44,6 +45,12 @@ public:
     /// Asks the desktop to open the server in the game; where nothing opens the link, copies the
     /// address and says so in an "ERROR" box. True when the desktop took the link.
     static bool joinGame(QWidget *parent, const GameServer &server);
+
+    /// Whether the desktop has a program for a link scheme, asked before the link is handed over
+    /// (LinkHandlers); nothing leaves the answer to the desktop's opening of it. Tests replace it;
+    /// an empty function puts the system's back.
+    using LinkCheck = std::function<std::optional<bool>(const QString &scheme)>;
+    static void setLinkCheck(LinkCheck check);
 
     inline static const QString importTitle = QStringLiteral("Import Servers from Steam");
     inline static const QString pasteTitle = QStringLiteral("Add Servers from Clipboard");

@@ -44,6 +44,8 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
+        // The machine's own link programs are no business of these tests: Qt's handler decides.
+        ServerGridMenu::setLinkCheck([](const QString &) { return std::nullopt; });
         writeServers({{QStringLiteral("Alpha"), QStringLiteral("10.0.0.1"), QStringLiteral("27001")},
                       {QStringLiteral("Bravo"), QStringLiteral("10.0.0.2"), QStringLiteral("27002")}});
         start();
@@ -54,6 +56,7 @@ protected:
     void TearDown() override
     {
         QDesktopServices::unsetUrlHandler(QStringLiteral("steam"));
+        ServerGridMenu::setLinkCheck({});
         if (m_menu)
             m_menu->menu()->close();
         MainWindowFixture::TearDown();
@@ -149,16 +152,30 @@ TEST_F(ServerGridMenuTest, JoinGameAndDoubleClickHandTheLinkToTheGame)
 
 TEST_F(ServerGridMenuTest, WithNothingToOpenTheLinkTheAddressIsCopiedAndSaidSo)
 {
-    QGuiApplication::clipboard()->clear();
-    MessageBox::setNextAnswer(QMessageBox::Ok);
-    rightClickRow(rowOfServer(1));
-    trigger("actJoinGame");
-    const auto shown = MessageBox::lastShown();
-    ASSERT_TRUE(shown.has_value());
-    EXPECT_EQ(shown->title, QStringLiteral("ERROR"));
-    EXPECT_EQ(shown->icon, QMessageBox::Critical);
-    EXPECT_TRUE(shown->text.contains(QStringLiteral("10.0.0.1:27001 has been copied")));
-    EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("10.0.0.1:27001"));
+    // No handler: the offscreen desktop opens no links at all. Then a desktop that would take any
+    // link (xdg-open) but has no program for this one: the link is not handed over.
+    SteamHandler handler;
+    for (const bool desktopKnows : {false, true}) {
+        if (desktopKnows) {
+            QDesktopServices::setUrlHandler(QStringLiteral("steam"), &handler, "open");
+            ServerGridMenu::setLinkCheck([](const QString &scheme) {
+                return std::optional<bool>(scheme != QStringLiteral("steam"));
+            });
+        }
+        QGuiApplication::clipboard()->clear();
+        MessageBox::resetForTests();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        rightClickRow(rowOfServer(1));
+        trigger("actJoinGame");
+        const auto shown = MessageBox::lastShown();
+        ASSERT_TRUE(shown.has_value());
+        EXPECT_EQ(shown->title, QStringLiteral("ERROR"));
+        EXPECT_EQ(shown->icon, QMessageBox::Critical);
+        EXPECT_TRUE(shown->text.contains(QStringLiteral("10.0.0.1:27001 has been copied")));
+        EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("10.0.0.1:27001"));
+    }
+    EXPECT_TRUE(handler.opened.isEmpty());
+    QDesktopServices::unsetUrlHandler(QStringLiteral("steam"));
 }
 
 TEST_F(ServerGridMenuTest, PastedAddressesAreAddedInOneWriteWithOneSummary)
