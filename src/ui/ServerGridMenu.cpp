@@ -212,7 +212,5 @@ void ServerGridMenu::onImportFromSteam()
     QList<ServerAdditions::Candidate> candidates;
     for (const SteamImport::Entry &entry : dialog.tickedEntries())
         candidates.append({*entry.address, entry.name});
-    if (candidates.isEmpty())
-        return;
     addAndReport(candidates, {}, importTitle);
 }
