@@ -23,23 +23,24 @@ bool isHexDigit(QChar c)
     return isDigit(c) || (c >= u'a' && c <= u'f') || (c >= u'A' && c <= u'F');
 }
 
-// "::1", "fe80::1%eth0", "[2001:db8::1]:27015": a pasted IPv6 address, which has at least two
-// colons between hex digits, or brackets.
+// "::1", "fe80::1%eth0", "[2001:db8::1]:27015": hex groups between colons, eight of them or
+// fewer around a "::". A clock time ("12:30:45") is neither.
 bool looksLikeIPv6(QStringView text)
 {
-    if (text.startsWith(u'['))
-        return true;
+    if (text.startsWith(u'[')) {
+        const qsizetype close = text.indexOf(u']');
+        if (close < 0)
+            return false;
+        text = text.sliced(1, close - 1);
+    }
     // The zone after a '%' names a network interface, in any letters.
     if (const qsizetype zone = text.indexOf(u'%'); zone >= 0)
         text = text.first(zone);
-    qsizetype colons = 0;
     for (QChar c : text) {
-        if (c == u':')
-            ++colons;
-        else if (!isHexDigit(c) && c != u'.')
+        if (!isHexDigit(c) && c != u':' && c != u'.')
             return false;
     }
-    return colons >= 2;
+    return text.contains(u"::") || text.count(u':') == 7;
 }
 
 bool isHostLabel(QStringView label)
@@ -97,18 +98,23 @@ std::optional<qint32> portOf(QStringView text)
     return port;
 }
 
-// A word of a pasted text that the user cannot have meant as an address: "Join", "us", "e.g.",
-// "v1.2", "tonight.". What remains is a link, something with a port, or a dotted name whose last
-// part is made of letters.
+// Whether a word of a pasted text can have been meant as an address: a link, a host with a port,
+// four numbers with dots, or a dotted name whose last part is made of letters. Words of prose
+// ("Join", "e.g.", "v1.2", "20:00") and the time stamps of a chat log ("[12:30:45]") are not.
 bool meantAsAddress(QStringView word)
 {
     if (word.startsWith(linkPrefix, Qt::CaseInsensitive) || looksLikeIPv6(word))
         return true;
+    if (word.startsWith(u'['))
+        return false;
     const qsizetype colon = word.indexOf(u':');
+    const QStringView host = colon < 0 ? word : word.first(colon);
+    if (colon >= 0 && colon + 1 == word.size())
+        return false;
+    if (onlyDigitsAndDots(host))
+        return host.count(u'.') == 3;
     if (colon >= 0)
-        return colon + 1 < word.size();
-    if (onlyDigitsAndDots(word))
-        return word.count(u'.') == 3;
+        return true;
     const qsizetype lastDot = word.lastIndexOf(u'.');
     if (lastDot <= 0)
         return false;

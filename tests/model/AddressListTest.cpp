@@ -33,6 +33,9 @@ TEST(AddressList, ProseAroundTheAddressesIsPassedOver)
     ASSERT_EQ(found.addresses.size(), 2);
     EXPECT_EQ(found.addresses[0], (Address{QStringLiteral("10.1.1.1"), 27015}));
     EXPECT_EQ(found.addresses[1], (Address{QStringLiteral("frag.example.org"), 27015}));
+    const auto chat = AddressList::parse(u"[12:30:45] <Bob> connect 10.2.2.2:27016 at 20:00 (Time: 12:30:45)");
+    EXPECT_TRUE(chat.refused.isEmpty()) << chat.refused.value(0).text.toStdString();
+    EXPECT_EQ(chat.addresses, (QList<Address>{{QStringLiteral("10.2.2.2"), 27016}}));
     EXPECT_TRUE(AddressList::parse(u"nothing to see here").addresses.isEmpty());
     EXPECT_TRUE(AddressList::parse(u"").addresses.isEmpty());
 }
