@@ -1,11 +1,19 @@
 // Starts the main window on a given settings file and port, as online, and leaves it on screen in
-// one of the states worth a picture: compact, expanded, or expanded with the add prompt open.
+// one of the states worth a picture: compact, expanded, expanded with the add prompt open, with
+// the grid's context menu open on the busiest server, or with the import dialog open over a given
+// Steam folder (it prints the dialog's place on the screen, "dialog WxH+X+Y").
 #include "ui/FixedLayout.h"
+#include "ui/ServerGrid.h"
+#include "ui/ServerGridMenu.h"
 #include "ui/mainZibWindow.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCommandLineParser>
+#include <QMenu>
 #include <QPushButton>
+#include <QTableWidget>
+#include <QTextStream>
 #include <QTimer>
 
 #include <chrono>
@@ -24,9 +32,11 @@ int main(int argc, char **argv)
                                       QStringLiteral("path"));
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Local UDP port."), QStringLiteral("port"),
                                   QStringLiteral("27010"));
-    const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("compact, expanded or add."),
+    const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("compact, expanded, add, menu or import."),
                                   QStringLiteral("mode"), QStringLiteral("compact"));
-    parser.addOptions({settings, port, mode});
+    const QCommandLineOption steam(QStringLiteral("steam"), QStringLiteral("Steam folder the import reads."),
+                                   QStringLiteral("folder"));
+    parser.addOptions({settings, port, mode, steam});
     parser.process(app);
 
     MainWindowOptions options;
@@ -47,6 +57,28 @@ int main(int argc, char **argv)
     if (wanted == QStringLiteral("add")) {
         QTimer::singleShot(500ms, &window,
                            [&window] { window.findChild<QPushButton *>(QStringLiteral("btnAddServer"))->click(); });
+    }
+    auto *gridMenu = window.findChild<ServerGridMenu *>();
+    if (wanted == QStringLiteral("menu")) {
+        // Once the replies are in and the busiest server stands at the top.
+        QTimer::singleShot(2500ms, &window, [&window, gridMenu] {
+            auto *grid = window.findChild<QTableWidget *>(QStringLiteral("fxgServers"));
+            const QRect cell = grid->visualRect(grid->model()->index(0, ServerGrid::ServerColumn));
+            gridMenu->openFor(0, grid->viewport()->mapToGlobal(cell.center()));
+        });
+    }
+    if (wanted == QStringLiteral("import")) {
+        gridMenu->setClientFolders(QStringList{parser.value(steam)});
+        QTimer::singleShot(2500ms, &window, [gridMenu] {
+            QTimer::singleShot(500ms, gridMenu, [] {
+                if (const QWidget *dialog = QApplication::activeModalWidget()) {
+                    const QRect at = dialog->geometry();
+                    QTextStream(stdout) << "dialog " << at.width() << 'x' << at.height() << '+' << at.x() << '+'
+                                        << at.y() << Qt::endl;
+                }
+            });
+            gridMenu->menu()->findChild<QAction *>(QStringLiteral("actImportFromSteam"))->trigger();
+        });
     }
     return QApplication::exec();
 }

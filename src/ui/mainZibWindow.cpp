@@ -10,6 +10,7 @@
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
 #include "ui/ServerGrid.h"
+#include "ui/ServerGridMenu.h"
 #include "ui/ServerListEdits.h"
 #include "ui/filtersWindow.h"
 #include "ui/optionsWindow.h"
@@ -120,6 +121,9 @@ mainZibWindow::mainZibWindow(Options options, QWidget *parent)
     connect(m_fxgServers, &QTableWidget::cellPressed, this, &mainZibWindow::onServerSelectionChanged);
     connect(m_fxgServers, &QTableWidget::itemSelectionChanged, this, &mainZibWindow::onServerSelectionChanged);
     connect(m_fxgServers, &QTableWidget::currentCellChanged, this, &mainZibWindow::onServerSelectionChanged);
+    auto *gridMenu = new ServerGridMenu(m_fxgServers, this);
+    connect(gridMenu, &ServerGridMenu::rowChosen, this, &mainZibWindow::onServerGridClicked);
+    connect(gridMenu, &ServerGridMenu::serversAdded, this, &mainZibWindow::updateServerGrid);
 }
 
 mainZibWindow::~mainZibWindow() = default;

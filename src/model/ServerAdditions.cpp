@@ -1,0 +1,122 @@
+#include "model/ServerAdditions.h"
+
+#include "model/GameServer.h"
+#include "model/mdlZibProcessing.h"
+#include "platform/AppPaths.h"
+#include "platform/HostResolver.h"
+#include "platform/ProfileFile.h"
+
+#include <QDir>
+#include <QHash>
+#include <QSet>
+
+#include <limits>
+
+namespace ServerAdditions {
+
+namespace {
+
+const QString crlf = QStringLiteral("\r\n");
+// A message box taller than the screen cannot be answered; long lists are cut.
+constexpr qsizetype listedAtMost = 10;
+
+QString keyOf(const QString &address, qint32 port)
+{
+    return address + u':' + QString::number(port);
+}
+
+QString plural(qsizetype count, const char *one, const char *many)
+{
+    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
+}
+
+void appendList(QString &text, const QString &heading, const QStringList &lines)
+{
+    text += crlf + crlf + heading;
+    for (qsizetype i = 0; i < std::min(lines.size(), listedAtMost); ++i)
+        text += crlf + QStringLiteral("    ") + lines[i];
+    if (lines.size() > listedAtMost)
+        text += crlf + QStringLiteral("    and %1 more").arg(lines.size() - listedAtMost);
+}
+
+} // namespace
+
+Outcome addServers(const QList<Candidate> &candidates, const QString &defaultName)
+{
+    using namespace mdlZibProcessing;
+    Outcome outcome;
+    QSet<QString> known;
+    known.reserve(gameServers.size() + candidates.size());
+    for (const auto &server : std::as_const(gameServers))
+        known.insert(keyOf(HostResolver::dottedIPv4(server->address()).value_or(server->address()), server->port()));
+
+    QHash<QString, QString> resolved;
+    const qsizetype before = gameServers.size();
+    for (const Candidate &candidate : candidates) {
+        const QString &host = candidate.address.host;
+        auto cached = resolved.constFind(host);
+        if (cached == resolved.cend())
+            cached = resolved.insert(host, HostResolver::firstIPv4(host));
+        const QString &address = *cached;
+        if (address.isEmpty()) {
+            if (!outcome.unresolved.contains(host))
+                outcome.unresolved.append(host);
+            continue;
+        }
+        const QString key = keyOf(address, candidate.address.port);
+        if (known.contains(key)) {
+            ++outcome.skipped;
+            continue;
+        }
+        if (gameServers.size() >= std::numeric_limits<qint16>::max()) {
+            ++outcome.overLimit;
+            continue;
+        }
+        known.insert(key);
+        auto server = std::make_shared<GameServer>();
+        // A server without a name would not be written, leaving a gap in the file's numbering.
+        server->setName(candidate.name.trimmed().isEmpty() ? defaultName : candidate.name);
+        server->setPort(candidate.address.port);
+        server->setAddress(address);
+        server->setServerNumber(qint16(gameServers.size() + 1));
+        gameServers.append(std::move(server));
+    }
+    outcome.added = int(gameServers.size() - before);
+    if (outcome.added == 0)
+        return outcome;
+    // Only the new sections: the ones before them are on file already, numbered 1 to n.
+    AppPaths::makeFolderFor(settingsPath);
+    ProfileFile::Batch batch(settingsPath);
+    for (qsizetype i = before; i < gameServers.size(); ++i)
+        gameServers[i]->saveToIni(batch);
+    outcome.saved = batch.commit();
+    return outcome;
+}
+
+QString summary(const Outcome &outcome, const QList<AddressList::Refused> &refused)
+{
+    QString text = QStringLiteral("Added ") + plural(outcome.added, "server", "servers") + u'.';
+    if (outcome.skipped > 0)
+        text += u' '
+                + (outcome.skipped == 1 ? QStringLiteral("1 server was")
+                                        : QStringLiteral("%1 servers were").arg(outcome.skipped))
+                + QStringLiteral(" already in the list and skipped.");
+    if (!outcome.saved)
+        text += crlf + crlf + QStringLiteral("Zib could not write its settings file, ")
+                + QDir::toNativeSeparators(mdlZibProcessing::settingsPath)
+                + QStringLiteral(": the new servers are watched now but will be gone when Zib starts again.");
+    if (outcome.overLimit > 0)
+        text += crlf + crlf + plural(outcome.overLimit, "server", "servers")
+                + QStringLiteral(" did not fit: the list holds at most %1.").arg(std::numeric_limits<qint16>::max());
+    if (!outcome.unresolved.isEmpty())
+        appendList(text, QStringLiteral("These host names could not be found:"), outcome.unresolved);
+    if (!refused.isEmpty()) {
+        QStringList lines;
+        for (const AddressList::Refused &item : refused)
+            lines.append(item.text.left(60) + QStringLiteral(": ") + item.reason);
+        appendList(text, QStringLiteral("These are not server addresses Zib can use:"), lines);
+    }
+    return text;
+}
+
+} // namespace ServerAdditions

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QString>
+
+#include <optional>
+
+// Whether the desktop has a program for links of a scheme (steam://). Where the desktop opens
+// links through xdg-open, asking it to open one always "succeeds", whether a program takes the
+// link or not; so the question is put beforehand.
+namespace LinkHandlers {
+
+/// True or false where the system can tell; nothing where it cannot (no xdg-mime, or a system
+/// whose own link opening reports a missing program, as Windows does). `xdgMime` replaces the
+/// xdg-mime found on the PATH, for tests.
+std::optional<bool> hasHandler(const QString &scheme, const QString &xdgMime = {});
+
+} // namespace LinkHandlers
