@@ -667,8 +667,14 @@ Written writeFile(const QString &path, const QByteArray &data)
     // there, and its stamp kept only when it is still that file with those bytes: another
     // writer may have put a file of its own in place by then.
     const FileStamp::Stamp ours = FileStamp::ofHandle(file.handle());
-    if (!file.commit())
+    if (!file.commit()) {
+        // Windows refuses to replace a file another program holds open without sharing its
+        // deletion (an editor, a viewer, the C runtime's fopen); the file itself may still be
+        // written, in place.
+        if (exists)
+            return writeInPlace(path, data);
         return {false, {}, file.errorString()};
+    }
     Written result{true, FileStamp::of(path), {}};
     if (!FileStamp::sameBytes(*result.stamp, ours))
         result.stamp.reset();

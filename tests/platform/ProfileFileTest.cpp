@@ -10,6 +10,8 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdio>
+
 namespace {
 
 class ProfileFileTest : public ::testing::Test
@@ -337,6 +339,19 @@ QFile::Permissions modeOf(const QString &path)
 
 // The administrator may write anything the mode forbids; the write must still honour the mode, so
 // these checks look at the file's bits and bytes, never at what the writer may do.
+TEST_F(ProfileFileTest, AFileAnotherProgramHasOpenForReadingIsStillWritten)
+{
+    // An editor or a viewer keeps the file open; on Windows that forbids replacing it by a
+    // rename (the C runtime shares reading and writing, not deleting).
+    setBytes("[S]\r\nk=v\r\n");
+    std::FILE *reader = std::fopen(QFile::encodeName(path()).constData(), "rb");
+    ASSERT_NE(reader, nullptr);
+    EXPECT_TRUE(write("S", "k", QStringLiteral("while open")));
+    EXPECT_TRUE(write("T", "new", QStringLiteral("1")));
+    std::fclose(reader);
+    EXPECT_EQ(bytes(), QByteArray("[S]\r\nk=while open\r\n[T]\r\nnew=1\r\n"));
+}
+
 TEST_F(ProfileFileTest, AReadOnlyFileIsNeitherReplacedNorChanged)
 {
     setBytes("[S]\r\nk=v\r\n");
