@@ -7,7 +7,7 @@
 #include "model/AddressList.h"
 #include "model/ServerAdditions.h"
 #include "model/mdlZibProcessing.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 #include "ui/ImportServersDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/ServerGridMenu.h"

@@ -1,7 +1,7 @@
 // Any file a user or a crash could leave must read without a crash, and every write must do
 // exactly what it says to it: the written key reads back, the other keys do not move.
 #include "FileBlanks.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 #include <QByteArray>
 #include <QCoreApplication>

@@ -5,7 +5,7 @@
 // over other bytes (as a commit does over a file another program changed) must leave what the same
 // calls made over those bytes leave.
 #include "FileBlanks.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 #include <QByteArray>
 #include <QString>

@@ -1,6 +1,6 @@
 // Any bytes a server or a settings file could hold must decode without a crash or an overread,
 // lose nothing on the way back to the file, and never be cut inside a character.
-#include "platform/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 #include <QByteArrayView>
 #include <QStringDecoder>

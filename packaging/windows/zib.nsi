@@ -1,8 +1,8 @@
 ; The Windows installer. scripts/package --windows passes VERSION, STAGE (the folder of files to
 ; install), ICON, FILELIST (the uninstaller's list of exactly those files) and OUTFILE.
-Unicode true
+; A 64-bit installer for a 64-bit program: it sees the real Program Files and registry.
+Target amd64-unicode
 SetCompressor /SOLID lzma
-!include x64.nsh
 
 Name "Zib ${VERSION}"
 OutFile "${OUTFILE}"

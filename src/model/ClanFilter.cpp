@@ -1,7 +1,7 @@
 #include "model/ClanFilter.h"
 
 #include "model/mdlZibProcessing.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 QString ClanFilter::sectionName(qint16 number)
 {

@@ -2,8 +2,8 @@
 
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
-#include "platform/ProfileFile.h"
-#include "platform/TextCodec.h"
+#include "platform/settingsfile/ProfileFile.h"
+#include "platform/text/TextCodec.h"
 
 #include <algorithm>
 

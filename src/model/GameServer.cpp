@@ -2,7 +2,7 @@
 
 #include "model/mdlZibProcessing.h"
 #include "platform/HostResolver.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 QString GameServer::sectionName(qint16 number)
 {

@@ -4,7 +4,7 @@
 #include "model/mdlZibProcessing.h"
 #include "platform/AppPaths.h"
 #include "platform/HostResolver.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 #include <QDir>
 #include <QHash>

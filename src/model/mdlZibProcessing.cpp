@@ -2,7 +2,7 @@
 
 #include "model/Numeric.h"
 #include "platform/AppPaths.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 
 #include <limits>

@@ -4,28 +4,7 @@
 #include <QFileInfo>
 #include <QSet>
 
-#ifdef Q_OS_WIN
-#include <QSettings>
-#endif
-
 namespace SteamFolders {
-
-QStringList clientFolders()
-{
-#ifdef Q_OS_WIN
-    const QSettings registry(QStringLiteral("HKEY_CURRENT_USER\\Software\\Valve\\Steam"), QSettings::NativeFormat);
-    const QString named = registry.value(QStringLiteral("SteamPath")).toString();
-    if (!named.isEmpty())
-        return {QDir::fromNativeSeparators(named)};
-    return {QStringLiteral("C:/Program Files (x86)/Steam")};
-#elif defined(Q_OS_MACOS)
-    return {QDir::homePath() + QStringLiteral("/Library/Application Support/Steam")};
-#else
-    const QString home = QDir::homePath();
-    return {home + QStringLiteral("/.local/share/Steam"), home + QStringLiteral("/.steam/steam"),
-            home + QStringLiteral("/.var/app/com.valvesoftware.Steam/.local/share/Steam")};
-#endif
-}
 
 QStringList serverBrowserFiles(const QStringList &clientFolders)
 {

@@ -2,7 +2,7 @@
 
 #include "model/GameServer.h"
 #include "model/mdlZibProcessing.h"
-#include "platform/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 namespace QueryDatagrams {
 

@@ -2,7 +2,7 @@
 
 #include "model/GameServer.h"
 #include "model/Numeric.h"
-#include "platform/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 #include <algorithm>
 #include <optional>

@@ -4,7 +4,7 @@
 #include "model/EntryRules.h"
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
-#include "platform/TextCodec.h"
+#include "platform/text/TextCodec.h"
 #include "platform/Twips.h"
 #include "query/QueryEngine.h"
 #include "ui/FixedLayout.h"

@@ -1,5 +1,5 @@
 #include "model/mdlZibProcessing.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 #include "support/TestSupport.h"
 
 #include "platform/HostResolver.h"

@@ -1,7 +1,7 @@
 #include "model/ServerAdditions.h"
 #include "model/SteamImport.h"
 #include "model/mdlZibProcessing.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 #include "platform/SteamFolders.h"
 #include "support/TestSupport.h"
 

@@ -1,4 +1,4 @@
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,4 +1,4 @@
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 #include "support/TestSupport.h"
 
 #include <QDir>

@@ -1,7 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "model/mdlZibProcessing.h"
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 #include "ui/ImportServersDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/ServerGrid.h"

@@ -1,7 +1,7 @@
 // hlsim: simulated Half-Life servers on consecutive UDP ports, for tests, demos and benchmarks.
 
 #include "SimulatedServer.h"
-#include "platform/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>

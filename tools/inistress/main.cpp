@@ -2,7 +2,7 @@
 // and check that the file is always whole: one key, or with --batch N the same counter in N
 // sections at once, each round one batch written once. With --set, writes one key once: another
 // program's edit, for the tests of what a save keeps.
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 #include <QCoreApplication>
 #include <QStringList>

@@ -3,7 +3,7 @@
 #include "model/mdlZibProcessing.h"
 #include "model/Numeric.h"
 #include "platform/Clock.h"
-#include "platform/TextCodec.h"
+#include "platform/text/TextCodec.h"
 
 #include <limits>
 #include <string_view>

@@ -1,7 +1,7 @@
-#include "platform/ProfileFile.h"
+#include "platform/settingsfile/ProfileFile.h"
 
-#include "platform/FileStamp.h"
-#include "platform/TextCodec.h"
+#include "platform/settingsfile/FileStamp.h"
+#include "platform/text/TextCodec.h"
 
 #include <QByteArray>
 #include <QDir>

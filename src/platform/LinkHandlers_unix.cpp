@@ -7,7 +7,6 @@ namespace LinkHandlers {
 
 std::optional<bool> hasHandler(const QString &scheme, const QString &xdgMime)
 {
-#if defined(Q_OS_UNIX) && !defined(Q_OS_MACOS)
     const QString program = xdgMime.isEmpty() ? QStandardPaths::findExecutable(QStringLiteral("xdg-mime")) : xdgMime;
     if (program.isEmpty())
         return std::nullopt;
@@ -26,11 +25,6 @@ std::optional<bool> hasHandler(const QString &scheme, const QString &xdgMime)
     if (named)
         return true;
     return query.exitCode() == 0 || query.exitCode() == 4 ? std::optional<bool>(false) : std::nullopt;
-#else
-    Q_UNUSED(scheme);
-    Q_UNUSED(xdgMime);
-    return std::nullopt;
-#endif
 }
 
 } // namespace LinkHandlers

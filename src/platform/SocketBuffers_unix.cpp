@@ -3,9 +3,7 @@
 #include <QAbstractSocket>
 #include <QVariant>
 
-#ifdef Q_OS_LINUX
 #include <sys/socket.h>
-#endif
 
 namespace SocketBuffers {
 
