@@ -4,16 +4,20 @@
 #include "alerts/AlertSound.h"
 #include "alerts/Taskbar.h"
 #include "alerts/alertCreeper.h"
+#include "platform/WavePlayer.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QEventLoop>
+#include <QFile>
+#include <QFileInfo>
 #include <QInputDialog>
 #include <QMessageBox>
 #include <QEvent>
 #include <QLabel>
 #include <QPointer>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 
@@ -469,6 +473,22 @@ TEST_F(AlertCreeperTest, MovesGoOnFromItsOwnPlaceWhateverTheWindowSystemReportsB
     runFor(20);
     EXPECT_GT(moves, 50);
     EXPECT_EQ(popup->pos(), rest) << "rests where it rests undisturbed";
+}
+
+TEST_F(AlertCreeperTest, AFileThatIsNoWaveIsReportedSoTheBeepCanStandIn)
+{
+    const QString notAWave = m_dir.filePath(QStringLiteral("alert.wav"));
+    QFile file(notAWave);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write("[ZIB SETTINGS]\r\nCheckSpeed=30\r\n");
+    file.close();
+    WavePlayer player;
+    QSignalSpy failed(&player, &WavePlayer::failed);
+    QElapsedTimer clock;
+    clock.start();
+    player.play(QFileInfo(notAWave).absoluteFilePath());
+    EXPECT_LT(clock.elapsed(), 1000) << "playing never waits";
+    EXPECT_TRUE(failed.count() > 0 || failed.wait(3000));
 }
 
 TEST_F(AlertCreeperTest, SoundWithoutAudioDeviceDoesNotHoldUpTheAlert)
