@@ -8,8 +8,6 @@
 
 #include <gtest/gtest.h>
 
-#include <optional>
-
 // The program itself, started the way a user or the desktop starts it.
 class ProgramProcessTest : public ::testing::Test
 {
@@ -53,23 +51,18 @@ protected:
     // Where a copy started with this environment looks for a running one.
     static SingleInstance::Place placeFor(const QProcessEnvironment &env)
     {
-        const QByteArray names[] = {"XDG_RUNTIME_DIR", "TMPDIR"};
-        std::optional<QByteArray> kept[std::size(names)];
-        for (std::size_t i = 0; i < std::size(names); ++i) {
-            if (qEnvironmentVariableIsSet(names[i]))
-                kept[i] = qgetenv(names[i]);
-            if (env.contains(QString::fromLatin1(names[i])))
-                qputenv(names[i], env.value(QString::fromLatin1(names[i])).toLocal8Bit());
-            else
-                qunsetenv(names[i]);
-        }
+        const QProcessEnvironment own = QProcessEnvironment::systemEnvironment();
+        const auto take = [](const QProcessEnvironment &from) {
+            for (const QString &name : {QStringLiteral("XDG_RUNTIME_DIR"), QStringLiteral("TMPDIR")}) {
+                if (from.contains(name))
+                    qputenv(name.toLatin1().constData(), from.value(name).toLocal8Bit());
+                else
+                    qunsetenv(name.toLatin1().constData());
+            }
+        };
+        take(env);
         const SingleInstance::Place place = SingleInstance::defaultPlace();
-        for (std::size_t i = 0; i < std::size(names); ++i) {
-            if (kept[i])
-                qputenv(names[i], *kept[i]);
-            else
-                qunsetenv(names[i]);
-        }
+        take(own);
         return place;
     }
 
