@@ -1,4 +1,5 @@
 #include "AppInfo.h"
+#include "platform/AppPaths.h"
 #include "platform/CommandLine.h"
 #include "platform/DesktopSession.h"
 #include "platform/SingleInstance.h"
@@ -6,6 +7,7 @@
 #include "ui/mainZibWindow.h"
 
 #include <QApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -47,10 +49,17 @@ int main(int argc, char **argv)
     QApplication::setDesktopFileName(QStringLiteral(ZIB_APP_ID));
 
     // Before anything else: a second copy asks the first to show itself and ends without
-    // reading or writing anything, whatever it was started with.
-    SingleInstance instance(SingleInstance::defaultLockPath(), SingleInstance::defaultServerName());
+    // reading or writing anything, whatever it was started with. What it was started with and
+    // the first copy does not share is said, so that nobody wonders where their settings went.
+    const QString settingsPath = command.settingsPath.isEmpty() ? AppPaths::settingsPath() : command.settingsPath;
+    SingleInstance instance(SingleInstance::defaultPlace());
+    instance.setSettingsPath(settingsPath);
     if (!instance.tryBecomePrimary()) {
-        instance.notifyPrimary();
+        if (instance.notifyPrimary()) {
+            const QString note = CommandLine::handOverNote(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName(), command,
+                                                           settingsPath, instance.runningSettingsPath());
+            std::fputs(note.toLocal8Bit().constData(), stderr);
+        }
         return 0;
     }
 
@@ -60,7 +69,7 @@ int main(int argc, char **argv)
     FixedLayout::useBundledFonts();
 
     mainZibWindow::Options options;
-    options.settingsPath = command.settingsPath;
+    options.settingsPath = settingsPath;
     options.startMinimized = command.minimized;
     mainZibWindow window(options);
     QObject::connect(&instance, &SingleInstance::showRequested, &window, &mainZibWindow::restoreFromTray);

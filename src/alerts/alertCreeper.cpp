@@ -93,10 +93,7 @@ alertCreeper::alertCreeper(QWidget *parent)
 
     m_flashState = 1;
 
-    const double screenWidth = area.geometry.width() * area.twipsPerPixelX;
-    const double screenHeight = area.geometry.height() * area.twipsPerPixelY;
-    placeTwips(screenWidth - (15 * area.twipsPerPixelX + widthTwips()), screenHeight + heightTwips());
-    m_restLineTwips = float(screenHeight - (mdlZibProcessing::getTaskbarHeight() + heightTwips()));
+    placeTwips(leftTwipsOn(area), area.geometry.height() * area.twipsPerPixelY + heightTwips());
 
     m_tmrAlertFlash = new QTimer(this);
     m_tmrAlertFlash->setObjectName(QStringLiteral("tmrAlertFlash"));
@@ -136,7 +133,13 @@ void alertCreeper::creepTick()
 {
     if (m_closed || m_movesLeft > 0)
         return;
-    if (m_restLineTwips >= float(m_topTwips))
+    // Read afresh at every step: a full-screen game that sets its own resolution changes the
+    // screen under a rising window, which must still end up above the panel and on the screen.
+    const DesktopArea::Area area = DesktopArea::current();
+    m_leftTwips = leftTwipsOn(area);
+    const auto restLine = float(area.geometry.height() * area.twipsPerPixelY
+                                - (DesktopArea::reservedHeightTwips(area) + heightTwips()));
+    if (restLine >= float(m_topTwips))
         m_tmrCreepUp->stop();
     m_movesLeft = movesPerTick;
     creepMove();
@@ -169,6 +172,11 @@ void alertCreeper::flashTick()
 bool alertCreeper::isRising() const
 {
     return !m_closed && (m_tmrCreepUp->isActive() || m_movesLeft > 0);
+}
+
+double alertCreeper::leftTwipsOn(const DesktopArea::Area &area) const
+{
+    return area.geometry.width() * area.twipsPerPixelX - (15 * area.twipsPerPixelX + widthTwips());
 }
 
 double alertCreeper::widthTwips() const

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "alerts/Taskbar.h"
+
 #include <QFrame>
 
 class QLabel;
@@ -56,6 +58,8 @@ protected:
 
 private:
     void creepMove();
+    /// The left edge that puts the right edge 15 pixels in from the screen's.
+    double leftTwipsOn(const DesktopArea::Area &area) const;
     void placeTwips(double left, double top);
 
     QLabel *m_picAlertPicture = nullptr;
@@ -76,7 +80,4 @@ private:
     // whole pixels; the twips keep a 20-twip move from being lost to rounding.
     double m_leftTwips = 0.0;
     double m_topTwips = 0.0;
-    // The top at which the bottom edge meets the top of a panel at the bottom of the screen,
-    // taken once when the window is made.
-    float m_restLineTwips = 0.0f;
 };

@@ -60,6 +60,17 @@ QString settingsPath()
     return chooseSettingsPath(currentSettingsFacts());
 }
 
+bool sameFile(const QString &a, const QString &b)
+{
+    const QFileInfo first(a);
+    const QFileInfo second(b);
+    if (first.absoluteFilePath() == second.absoluteFilePath())
+        return true;
+    // A file that does not exist yet has no canonical path, and two of those are not the same.
+    const QString canonical = first.canonicalFilePath();
+    return !canonical.isEmpty() && canonical == second.canonicalFilePath();
+}
+
 bool makeFolderFor(const QString &filePath)
 {
     const QFileInfo file(filePath);

@@ -33,6 +33,9 @@ SettingsFacts currentSettingsFacts();
 /// chooseSettingsPath(currentSettingsFacts()).
 QString settingsPath();
 
+/// Whether two paths name the same file: the same absolute path, or the same file behind links.
+bool sameFile(const QString &a, const QString &b);
+
 /// Makes the folder that is to hold `filePath`, when it is missing. False when it cannot be made.
 bool makeFolderFor(const QString &filePath);
 

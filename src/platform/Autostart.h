@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <QStringList>
 
 // Starting with the desktop: through an XDG autostart entry (~/.config/autostart/zib.desktop) on
 // Linux, through the user's Run key in the registry on Windows. `configHome` is where the entries
@@ -19,8 +20,12 @@ QString entryPath(const QString &configHome);
 /// `onSearchPath` is what the search path gives for the plain name (empty when nothing).
 QString command(const QString &programPath, const QString &onSearchPath);
 
-/// The entry's text, starting `command` hidden in the tray.
-QByteArray entryText(const QString &command);
+/// What the entry passes besides --minimized: the settings file in use, unless it is the one
+/// Zib would choose anyway, so the next login opens the same settings.
+QStringList settingsArguments(const QString &settingsInUse, const QString &usualSettings);
+
+/// The entry's text, starting `command` with `arguments`, hidden in the tray.
+QByteArray entryText(const QString &command, const QStringList &arguments = {});
 
 /// What the entry in place holds (the desktop entry's text, the registry value), or nothing.
 QByteArray storedEntry(const QString &configHome);
@@ -29,7 +34,8 @@ QByteArray storedEntry(const QString &configHome);
 bool isEnabled(const QString &configHome);
 
 /// Writes or removes the entry. False when that could not be done (nothing else changes).
-bool setEnabled(const QString &configHome, bool enabled, const QString &command);
+bool setEnabled(const QString &configHome, bool enabled, const QString &command,
+                const QStringList &arguments = {});
 
 /// Where this user's entries live (XDG_CONFIG_HOME, usually ~/.config; the Run key).
 QString userConfigHome();

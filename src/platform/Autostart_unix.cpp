@@ -1,5 +1,7 @@
 #include "platform/Autostart.h"
 
+#include "platform/DesktopEntry.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFile>
@@ -12,29 +14,6 @@ namespace Autostart {
 namespace {
 
 const QString programName = QStringLiteral("zib");
-
-// A path with blanks or quotes must be quoted for the Exec key; inside quotes, the desktop
-// entry rules escape backslash, quote, backquote and dollar with a backslash.
-QString execArgument(const QString &path)
-{
-    static const QString reserved = QStringLiteral(" \t\n\"'\\><~|&;$*?#()`");
-    bool plain = true;
-    for (const QChar c : path) {
-        if (reserved.contains(c)) {
-            plain = false;
-            break;
-        }
-    }
-    if (plain)
-        return path;
-    QString quoted;
-    for (const QChar c : path) {
-        if (c == QLatin1Char('"') || c == QLatin1Char('`') || c == QLatin1Char('$') || c == QLatin1Char('\\'))
-            quoted += QLatin1Char('\\');
-        quoted += c;
-    }
-    return QLatin1Char('"') + quoted + QLatin1Char('"');
-}
 
 } // namespace
 
@@ -60,17 +39,18 @@ QString command(const QString &programPath, const QString &onSearchPath)
     return programPath;
 }
 
-QByteArray entryText(const QString &command)
+QByteArray entryText(const QString &command, const QStringList &arguments)
 {
     const QString text = QStringLiteral("[Desktop Entry]\n"
                                         "Type=Application\n"
                                         "Name=Zib\n"
                                         "Comment=Watch Half-Life servers for your clan\n"
-                                        "Exec=%1 --minimized\n"
+                                        "Exec=%1\n"
                                         "Icon=zib\n"
                                         "Terminal=false\n"
                                         "X-GNOME-Autostart-enabled=true\n")
-                             .arg(execArgument(command));
+                             .arg(DesktopEntry::execValue(QStringList{command} + arguments
+                                                          + QStringList{QStringLiteral("--minimized")}));
     return text.toUtf8();
 }
 
@@ -85,7 +65,7 @@ bool isEnabled(const QString &configHome)
     return QFileInfo(entryPath(configHome)).isFile();
 }
 
-bool setEnabled(const QString &configHome, bool enabled, const QString &command)
+bool setEnabled(const QString &configHome, bool enabled, const QString &command, const QStringList &arguments)
 {
     const QString path = entryPath(configHome);
     if (!enabled)
@@ -95,7 +75,7 @@ bool setEnabled(const QString &configHome, bool enabled, const QString &command)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const QByteArray text = entryText(command);
+    const QByteArray text = entryText(command, arguments);
     if (file.write(text) != text.size()) {
         file.cancelWriting();
         return false;

@@ -19,6 +19,13 @@ QString quotedPath(const QString &path)
     return QLatin1Char('"') + QDir::toNativeSeparators(path) + QLatin1Char('"');
 }
 
+// An argument is quoted only where a blank would split it, so the plain ones read as typed.
+QString argument(const QString &text)
+{
+    return text.isEmpty() || text.contains(u' ') || text.contains(u'\t') ? QLatin1Char('"') + text + QLatin1Char('"')
+                                                                         : text;
+}
+
 } // namespace
 
 bool isSupported()
@@ -37,9 +44,12 @@ QString command(const QString &programPath, const QString &)
     return QDir::toNativeSeparators(programPath);
 }
 
-QByteArray entryText(const QString &command)
+QByteArray entryText(const QString &command, const QStringList &arguments)
 {
-    return (quotedPath(command) + QStringLiteral(" --minimized")).toUtf8();
+    QString line = quotedPath(command);
+    for (const QString &each : arguments + QStringList{QStringLiteral("--minimized")})
+        line += u' ' + argument(each);
+    return line.toUtf8();
 }
 
 bool isEnabled(const QString &configHome)
@@ -52,11 +62,11 @@ QByteArray storedEntry(const QString &configHome)
     return QSettings(configHome, QSettings::NativeFormat).value(valueName).toString().toUtf8();
 }
 
-bool setEnabled(const QString &configHome, bool enabled, const QString &command)
+bool setEnabled(const QString &configHome, bool enabled, const QString &command, const QStringList &arguments)
 {
     QSettings key(configHome, QSettings::NativeFormat);
     if (enabled)
-        key.setValue(valueName, QString::fromUtf8(entryText(command)));
+        key.setValue(valueName, QString::fromUtf8(entryText(command, arguments)));
     else
         key.remove(valueName);
     key.sync();

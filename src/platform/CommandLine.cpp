@@ -1,5 +1,7 @@
 #include "platform/CommandLine.h"
 
+#include "platform/AppPaths.h"
+
 #include <QCommandLineParser>
 #include <QFileInfo>
 
@@ -61,6 +63,24 @@ Result parse(const QStringList &arguments, const QString &version)
     }
     result.minimized = parser.isSet(minimized);
     return result;
+}
+
+QString handOverNote(const QString &program, const Result &own, const QString &ownSettings,
+                     const QString &runningSettings)
+{
+    const bool differs = runningSettings.isEmpty() ? !own.settingsPath.isEmpty()
+                                                   : !AppPaths::sameFile(ownSettings, runningSettings);
+    if (!differs)
+        return {};
+    const QString ignored = own.settingsPath.isEmpty()
+        ? QStringLiteral("the usual settings file %1").arg(ownSettings)
+        : QStringLiteral("--settings %1").arg(own.settingsPath);
+    const QString running = runningSettings.isEmpty()
+        ? QString()
+        : QStringLiteral(" (the running copy keeps its settings in %1)").arg(runningSettings);
+    return QStringLiteral("%1: Zib is already running; this copy handed over to it and ends.\n"
+                          "%1: ignored: %2%3.\n")
+        .arg(program, ignored, running);
 }
 
 } // namespace CommandLine

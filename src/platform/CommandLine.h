@@ -23,4 +23,11 @@ struct Result
 /// line's number.
 Result parse(const QStringList &arguments, const QString &version);
 
+/// What a copy that found Zib already running, and handed over to it, says on stderr: which
+/// of its own choices the running copy does not share. Empty when they agree. `ownSettings` is
+/// the settings file this copy would have kept, `runningSettings` the running copy's (empty when
+/// it did not say).
+QString handOverNote(const QString &program, const Result &own, const QString &ownSettings,
+                     const QString &runningSettings);
+
 } // namespace CommandLine

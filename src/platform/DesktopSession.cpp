@@ -31,7 +31,9 @@ std::optional<QByteArray> preferredPlatform(const Environment &environment)
         || environment.xdgSessionType.value_or(QByteArray()).compare("wayland", Qt::CaseInsensitive) == 0;
     if (!wayland)
         return std::nullopt;
-    return QByteArrayLiteral("xcb");
+    // DISPLAY may be left over from another session, or XWayland switched off: Qt then goes on
+    // to the next platform on the list instead of ending the program.
+    return QByteArrayLiteral("xcb;wayland");
 }
 
 Environment currentEnvironment()

@@ -18,7 +18,8 @@ struct Environment
 
 /// The Qt platform to ask for, or nothing to leave Qt's own choice alone. On a Wayland session
 /// the alert pop-up can neither be placed at the screen's corner nor kept on top, so X11 is
-/// preferred there when the desktop offers it and the user has not chosen a platform.
+/// preferred there when the desktop offers it and the user has not chosen a platform, with
+/// Wayland to fall back on when X11 cannot be reached after all.
 std::optional<QByteArray> preferredPlatform(const Environment &environment);
 
 /// The variables of this process.

@@ -1,25 +1,22 @@
 #include "platform/SingleInstance.h"
 
-#include <QCryptographicHash>
-#include <QDir>
+#include <QDeadlineTimer>
 #include <QLocalSocket>
 #include <QThread>
 
 namespace {
 
 const QByteArray showRequest = QByteArrayLiteral("show\n");
-
-// The user's name keeps two accounts on one machine from locking each other out.
-QString userTag()
-{
-    QString user = qEnvironmentVariable("USER");
-    if (user.isEmpty())
-        user = qEnvironmentVariable("USERNAME");
-    const QByteArray hash = QCryptographicHash::hash(user.toUtf8(), QCryptographicHash::Sha1).toHex();
-    return QString::fromLatin1(hash.left(12));
-}
+// The running copy's answer: this, then the path of its settings file (UTF-8, percent-encoded
+// so that no byte of it can end the line), then a newline.
+const QByteArray settingsAnswer = QByteArrayLiteral("settings ");
 
 } // namespace
+
+SingleInstance::SingleInstance(const Place &place, QObject *parent)
+    : SingleInstance(place.lockPath, place.serverName, parent)
+{
+}
 
 SingleInstance::SingleInstance(const QString &lockPath, const QString &serverName, QObject *parent)
     : QObject(parent)
@@ -33,16 +30,6 @@ SingleInstance::SingleInstance(const QString &lockPath, const QString &serverNam
 }
 
 SingleInstance::~SingleInstance() = default;
-
-QString SingleInstance::defaultLockPath()
-{
-    return QDir(QDir::tempPath()).filePath(QStringLiteral("zib-%1.lock").arg(userTag()));
-}
-
-QString SingleInstance::defaultServerName()
-{
-    return QStringLiteral("zib-%1").arg(userTag());
-}
 
 bool SingleInstance::tryBecomePrimary(std::chrono::milliseconds answerTimeout)
 {
@@ -66,30 +53,48 @@ bool SingleInstance::tryBecomePrimary(std::chrono::milliseconds answerTimeout)
     return true;
 }
 
-bool SingleInstance::notifyPrimary(std::chrono::milliseconds timeout) const
+bool SingleInstance::notifyPrimary(std::chrono::milliseconds timeout)
 {
+    m_runningSettingsPath.clear();
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(int(timeout.count())))
         return false;
     socket.write(showRequest);
-    const bool sent = socket.waitForBytesWritten(int(timeout.count()));
+    if (!socket.waitForBytesWritten(int(timeout.count())))
+        return false;
+    // The answer is a courtesy: a copy busy elsewhere, or one that does not give it, has still
+    // been told.
+    const QDeadlineTimer deadline(timeout);
+    QByteArray answer;
+    while (!answer.endsWith('\n') && socket.waitForReadyRead(int(deadline.remainingTime())))
+        answer += socket.readAll();
+    if (answer.startsWith(settingsAnswer) && answer.endsWith('\n'))
+        m_runningSettingsPath =
+            QString::fromUtf8(QByteArray::fromPercentEncoding(answer.mid(settingsAnswer.size()).chopped(1)));
     socket.disconnectFromServer();
-    return sent;
+    return true;
 }
 
 void SingleInstance::onNewConnection()
 {
     while (QLocalSocket *socket = m_server.nextPendingConnection()) {
         connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        connect(socket, &QLocalSocket::readyRead, this, [this, socket] {
-            if (socket->readAll().contains(showRequest.trimmed()))
-                emit showRequested();
-        });
+        connect(socket, &QLocalSocket::readyRead, this, [this, socket] { onRequest(socket); });
         // The bytes may have come in with the connection itself.
-        if (socket->bytesAvailable() > 0 && socket->readAll().contains(showRequest.trimmed()))
-            emit showRequested();
+        if (socket->bytesAvailable() > 0)
+            onRequest(socket);
     }
+}
+
+void SingleInstance::onRequest(QLocalSocket *socket)
+{
+    if (!socket->readAll().contains(showRequest.trimmed()))
+        return;
+    socket->write(settingsAnswer + m_settingsPath.toUtf8().toPercentEncoding() + '\n');
+    // Out now: whoever handles the request may keep the event loop busy for a while.
+    socket->flush();
+    emit showRequested();
 }
 
 bool SingleInstance::primaryAnswers(std::chrono::milliseconds timeout) const

@@ -239,6 +239,10 @@ void QueryEngine::waitForLateAnswers()
 
 bool QueryEngine::writeOut(const QByteArray &bytes, const QHostAddress &to, quint16 port)
 {
+    // A datagram the system refused (no route, a port it will not send to, a full buffer) never
+    // left: no answer can come, so it takes no room in the window and starts no wait.
+    if (m_networkIO.writeDatagram(bytes, to, port) != bytes.size())
+        return false;
     // The first request of a window starts its wait, whatever the timer was waiting for before.
     if (++m_inFlight == 1 || !m_windowTimer.isActive())
         m_windowTimer.start(replyTimeout());
@@ -249,7 +253,7 @@ bool QueryEngine::writeOut(const QByteArray &bytes, const QHostAddress &to, quin
         asked.unanswered = 0;
     }
     ++asked.unanswered;
-    return m_networkIO.writeDatagram(bytes, to, port) == bytes.size();
+    return true;
 }
 
 void QueryEngine::sendQueued()

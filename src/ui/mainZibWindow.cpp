@@ -280,7 +280,10 @@ QString mainZibWindow::autostartConfigHome() const
 
 void mainZibWindow::onStartWithDesktopToggled(bool enabled)
 {
-    if (Autostart::setEnabled(autostartConfigHome(), enabled, Autostart::currentCommand()))
+    // Started on a settings file of its own, the next login must open that same file.
+    const QStringList arguments =
+        Autostart::settingsArguments(mdlZibProcessing::settingsPath, mdlZibProcessing::defaultSettingsPath());
+    if (Autostart::setEnabled(autostartConfigHome(), enabled, Autostart::currentCommand(), arguments))
         return;
     const QSignalBlocker quiet(m_actStartWithDesktop);
     m_actStartWithDesktop->setChecked(!enabled);

@@ -251,6 +251,29 @@ TEST_F(AlertCreeperTest, RisesFromBelowTheScreenToJustAboveTheTaskbar)
     }
 }
 
+TEST_F(AlertCreeperTest, ARiseFollowsTheScreenWhenAGameChangesItsSize)
+{
+    QPointer<alertCreeper> popup = raise();
+    ASSERT_TRUE(popup);
+    holdTicks(popup);
+    for (int step = 0; step < 3; ++step) {
+        popup->creepTick();
+        runFor(10);
+    }
+    const double before = popup->topTwips();
+    ASSERT_LT(before, 768 * 15.0 + popup->heightTwips()) << "the rise has begun";
+
+    // A full-screen game switches to 800 x 600; its desktop keeps a 30-pixel panel at the bottom.
+    useArea({QRect(0, 0, 800, 600), QRect(0, 0, 800, 570), 15.0, 15.0});
+    popup->findChild<QTimer *>(QStringLiteral("tmrCreepUp"))->start();
+    ASSERT_TRUE(waitForRest(popup));
+    EXPECT_LT(popup->topTwips(), before) << "it only ever moves up";
+    const double target = 600 * 15.0 - (30 * 15.0 + popup->heightTwips());
+    EXPECT_GE(target - popup->topTwips(), 100.0);
+    EXPECT_LT(target - popup->topTwips(), 200.0);
+    EXPECT_EQ(799 - popup->geometry().right(), 15) << "15 pixels in from the new right edge";
+}
+
 TEST_F(AlertCreeperTest, ShowsDetailsAndLayout)
 {
     alertCreeper *popup = raise();

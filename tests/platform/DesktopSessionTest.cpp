@@ -5,9 +5,10 @@
 using DesktopSession::Environment;
 using DesktopSession::preferredPlatform;
 
-TEST(PlatformChoice, AWaylandSessionWithX11AtHandGetsX11)
+TEST(PlatformChoice, AWaylandSessionWithX11AtHandGetsX11ThenWayland)
 {
-    const std::optional<QByteArray> xcb = QByteArrayLiteral("xcb");
+    // A DISPLAY that leads nowhere must not end the program: Wayland stays on the list.
+    const std::optional<QByteArray> xcb = QByteArrayLiteral("xcb;wayland");
     EXPECT_EQ(preferredPlatform({std::nullopt, QByteArrayLiteral(":0"), QByteArrayLiteral("wayland-0"), std::nullopt}), xcb);
     EXPECT_EQ(preferredPlatform({std::nullopt, QByteArrayLiteral(":1"), std::nullopt, QByteArrayLiteral("wayland")}), xcb);
     EXPECT_EQ(preferredPlatform({std::nullopt, QByteArrayLiteral(":1"), std::nullopt, QByteArrayLiteral("Wayland")}), xcb);

@@ -4,6 +4,7 @@
 #include <QLockFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
+#include <QTest>
 #include <QUuid>
 
 #include <gtest/gtest.h>
@@ -24,6 +25,7 @@ protected:
 TEST_F(SingleInstanceTest, ASecondCopyIsTurnedAwayAndBringsTheFirstForward)
 {
     SingleInstance first(lockPath(), m_name);
+    first.setSettingsPath(QStringLiteral("/home/ann/games/zib 1%.ini"));
     ASSERT_TRUE(first.tryBecomePrimary());
     QSignalSpy asked(&first, &SingleInstance::showRequested);
 
@@ -33,8 +35,11 @@ TEST_F(SingleInstanceTest, ASecondCopyIsTurnedAwayAndBringsTheFirstForward)
     // delivered once the first copy reads it, which it does in its event loop.
     auto told = std::async(std::launch::async, [&second] { return second.notifyPrimary(); });
     EXPECT_TRUE(asked.wait(2000));
+    // The answer goes out through the first copy's event loop too.
+    EXPECT_TRUE(QTest::qWaitFor([&] { return told.wait_for(0s) == std::future_status::ready; }, 3000));
     EXPECT_TRUE(told.get());
     EXPECT_EQ(asked.count(), 1);
+    EXPECT_EQ(second.runningSettingsPath(), QStringLiteral("/home/ann/games/zib 1%.ini")) << "and it says which file it keeps";
 }
 
 TEST_F(SingleInstanceTest, AfterTheFirstEndsTheNextCopyRuns)

@@ -425,6 +425,21 @@ TEST_F(QueryEngineTest, ServersThatNeverAnswerDoNotHoldUpThoseAfterThem)
     EXPECT_EQ(engine->queuedRequests(), 0u);
 }
 
+TEST_F(QueryEngineTest, RequestsTheSystemRefusesTakeNoRoomInTheWindow)
+{
+    const auto engine = boundEngine();
+    engine->networkIO().setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption, 16384);
+    // Nothing can be sent to port 0: the system turns each of these down at once.
+    const int refused = QueryEngine::sendWindowFor(engine->receiveBufferSize());
+    for (int i = 0; i < refused; ++i)
+        addServer(loopbackText, 0);
+    const auto last = addServer(loopbackText, simulate(describe("Last", {"only"})).port());
+
+    engine->queryAllServers();
+    EXPECT_EQ(engine->queuedRequests(), 0u) << "nothing waits behind requests that never left";
+    EXPECT_TRUE(QTest::qWaitFor([&] { return answered(*last); }, 5000));
+}
+
 TEST_F(QueryEngineTest, ClosingTheSocketDropsWhatWasStillWaitingToGoOut)
 {
     for (int i = 0; i < 100; ++i)
