@@ -524,7 +524,7 @@ Cache &cache()
     return instance;
 }
 
-// The file as it is now; `before` is its stamp taken just before, which the document keeps when
+// The file as it is now; `before` is its stamp taken just before, which the parsed file keeps when
 // the file did not change while it was read.
 Document readDocument(const QString &path, const FileStamp::Stamp &before)
 {
