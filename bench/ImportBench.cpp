@@ -4,6 +4,8 @@
 //
 // Usage: zib_import_bench [--servers N] [--existing N] [--runs N]
 
+#include "BenchFigures.h"
+
 #include "model/AddressList.h"
 #include "model/ServerAdditions.h"
 #include "model/mdlZibProcessing.h"
@@ -31,16 +33,8 @@
 
 namespace {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-QString ms(double value)
-{
-    return QString::number(value, 'f', 2) + QStringLiteral(" ms");
-}
+using BenchFigures::median;
+using BenchFigures::ms;
 
 double cpuMsSince(std::clock_t start)
 {

@@ -3,6 +3,8 @@
 //
 // Usage: zib_matching_tick_bench [--servers N] [--players N] [--filters N] [--runs N]
 
+#include "BenchFigures.h"
+
 #include "model/mdlZibProcessing.h"
 #include "ui/ServerGrid.h"
 #include "ui/mainZibWindow.h"
@@ -20,16 +22,8 @@
 
 namespace {
 
-double median(std::vector<double> values)
-{
-    std::sort(values.begin(), values.end());
-    return values[values.size() / 2];
-}
-
-QString ms(double value)
-{
-    return QString::number(value, 'f', 2) + QStringLiteral(" ms");
-}
+using BenchFigures::median;
+using BenchFigures::ms;
 
 // Clan tags of the filters; a player carries one of them or none.
 QString tagOf(int filter)
