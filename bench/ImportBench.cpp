@@ -79,6 +79,15 @@ std::unique_ptr<mainZibWindow> startWindow(const QTemporaryDir &dir, int existin
     return window;
 }
 
+// What the user pastes: one address a line.
+QString pastedText(int servers)
+{
+    QStringList lines;
+    for (int i = 0; i < servers; ++i)
+        lines.append(addressOf(i));
+    return lines.join(u'\n');
+}
+
 QAction *action(mainZibWindow &window, const char *name)
 {
     return window.findChild<ServerGridMenu *>()->menu()->findChild<QAction *>(QLatin1String(name));
@@ -88,10 +97,7 @@ Run paste(int servers, int existing)
 {
     QTemporaryDir dir;
     auto window = startWindow(dir, existing);
-    QStringList lines;
-    for (int i = 0; i < servers; ++i)
-        lines.append(addressOf(i));
-    QGuiApplication::clipboard()->setText(lines.join(u'\n'));
+    QGuiApplication::clipboard()->setText(pastedText(servers));
     const qsizetype before = mdlZibProcessing::gameServers.size();
     const quint64 writes = ProfileFile::fileWrites();
     MessageBox::setNextAnswer(QMessageBox::Ok);
@@ -113,10 +119,7 @@ QString pasteBreakdown(int servers, int existing)
 {
     QTemporaryDir dir;
     auto window = startWindow(dir, existing);
-    QStringList lines;
-    for (int i = 0; i < servers; ++i)
-        lines.append(addressOf(i));
-    const QString text = lines.join(u'\n');
+    const QString text = pastedText(servers);
     QElapsedTimer clock;
     clock.start();
     const AddressList::Found found = AddressList::parse(text);
