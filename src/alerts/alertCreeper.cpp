@@ -10,6 +10,7 @@
 #include <QPixmap>
 #include <QTimer>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -176,7 +177,13 @@ bool alertCreeper::isRising() const
 
 double alertCreeper::leftTwipsOn(const DesktopArea::Area &area) const
 {
-    return area.geometry.width() * area.twipsPerPixelX - (15 * area.twipsPerPixelX + widthTwips());
+    // Measured from the right edge of the work area, not of the screen: a taskbar docked at the
+    // right edge stays on top of everything and would cover a pop-up placed beneath it.
+    const int rightEdge = area.available.width() > 0
+                              ? std::min(area.available.right(), area.geometry.right())
+                              : area.geometry.right();
+    const int widthPixels = rightEdge + 1 - area.geometry.x();
+    return widthPixels * area.twipsPerPixelX - (15 * area.twipsPerPixelX + widthTwips());
 }
 
 double alertCreeper::widthTwips() const

@@ -58,7 +58,7 @@ protected:
 
 private:
     void creepMove();
-    /// The left edge that puts the right edge 15 pixels in from the screen's.
+    /// The left edge that puts the right edge 15 pixels in from the work area's.
     double leftTwipsOn(const DesktopArea::Area &area) const;
     void placeTwips(double left, double top);
 

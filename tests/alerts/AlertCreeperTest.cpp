@@ -204,7 +204,8 @@ TEST_F(AlertCreeperTest, RisesFromBelowTheScreenToJustAboveTheTaskbar)
         {"taskbar at the bottom", bottomTaskbar()},
         {"no taskbar", {QRect(0, 0, 1024, 768), QRect(0, 0, 1024, 768), 15.0, 15.0}},
         {"taskbar at the top", {QRect(0, 0, 1024, 768), QRect(0, 40, 1024, 728), 15.0, 15.0}},
-        {"taskbar at the side", {QRect(0, 0, 1024, 768), QRect(0, 0, 964, 768), 15.0, 15.0}},
+        {"taskbar at the right edge", {QRect(0, 0, 1024, 768), QRect(0, 0, 964, 768), 15.0, 15.0}},
+        {"taskbar at the left edge", {QRect(0, 0, 1024, 768), QRect(60, 0, 964, 768), 15.0, 15.0}},
         {"192 dpi", {QRect(0, 0, 2048, 1536), QRect(0, 0, 2048, 1456), 7.5, 7.5}},
     };
     for (const Case &c : cases) {
@@ -219,7 +220,8 @@ TEST_F(AlertCreeperTest, RisesFromBelowTheScreenToJustAboveTheTaskbar)
         ASSERT_TRUE(popup->isVisible());
         EXPECT_EQ(popup->size(), QSize(int(std::lround(2280 / perPixel)) + 2, int(std::lround(3360 / perPixel)) + 2));
         EXPECT_GE(popup->geometry().top(), c.area.geometry.bottom() + 1) << "starts wholly below the screen";
-        EXPECT_EQ(c.area.geometry.right() - popup->geometry().right(), 15) << "15 pixels in from the right";
+        EXPECT_EQ(c.area.available.right() - popup->geometry().right(), 15)
+            << "15 pixels in from the right edge of the work area, clear of a taskbar there";
 
         int lastTop = popup->y();
         bool steady = true;
@@ -240,7 +242,7 @@ TEST_F(AlertCreeperTest, RisesFromBelowTheScreenToJustAboveTheTaskbar)
         const int gapPixels = restLine - (popup->geometry().bottom() + 1);
         EXPECT_GE(gapPixels, int(100 / perPixel));
         EXPECT_LE(gapPixels, int(200 / perPixel) + 1);
-        EXPECT_EQ(c.area.geometry.right() - popup->geometry().right(), 15);
+        EXPECT_EQ(c.area.available.right() - popup->geometry().right(), 15);
 
         const QPoint rest = popup->pos();
         QTest::qWait(30);
