@@ -2,10 +2,8 @@
 
 #include "alerts/AlertController.h"
 #include "alerts/AlertSound.h"
-#include "alerts/Taskbar.h"
 #include "alerts/alertCreeper.h"
 
-#include <QScreen>
 #include <QTest>
 
 #include <windows.h>
@@ -62,21 +60,5 @@ TEST_F(AlertCreeperWinTest, ThePopupIsATopMostToolWindowThatTakesNoFocus)
     if (before) {
         EXPECT_EQ(GetForegroundWindow(), before);
     }
-}
-
-// The height the pop-up keeps clear is the system's own work area, wherever the taskbar is.
-TEST_F(AlertCreeperWinTest, TheAreaItRisesInIsTheSystemsWorkArea)
-{
-    DesktopArea::setSource({});
-    RECT work{};
-    ASSERT_TRUE(SystemParametersInfoW(SPI_GETWORKAREA, 0, &work, 0));
-    const QScreen *screen = QGuiApplication::primaryScreen();
-    ASSERT_NE(screen, nullptr);
-    const qreal ratio = screen->devicePixelRatio();
-    const DesktopArea::Area area = DesktopArea::current();
-    EXPECT_EQ(area.geometry.height() * ratio, GetSystemMetrics(SM_CYSCREEN));
-    EXPECT_EQ(area.available.top() * ratio, work.top);
-    EXPECT_EQ((area.available.bottom() + 1) * ratio, work.bottom);
-    EXPECT_EQ((area.available.right() + 1) * ratio, work.right);
 }
 
