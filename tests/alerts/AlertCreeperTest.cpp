@@ -410,6 +410,9 @@ TEST_F(AlertCreeperTest, MatchingPassDuringACreepStepRefillsTheRisingWindow)
     // Queued now, so the pass runs between the step's moves.
     QTimer::singleShot(0, m_controller.get(), [this] { m_controller->checkClanFilters(); });
     popup->creepTick();
+    // Until the pass has run and the step's moves are made, however slowly the machine runs them;
+    // then a little longer, for moves that should not come.
+    ASSERT_TRUE(runUntil([&] { return m_plays == 2 && !popup->isRising(); }, 10000));
     runFor(30);
 
     EXPECT_EQ(m_controller->popup(), popup);
