@@ -218,8 +218,7 @@ int main(int argc, char **argv)
         return 1;
     }
     if (parser.isSet(QStringLiteral("receive-buffer")))
-        engine.networkIO().setSocketOption(QAbstractSocket::ReceiveBufferSizeSocketOption,
-                                           parser.value(QStringLiteral("receive-buffer")).toInt());
+        engine.setReceiveBufferSize(parser.value(QStringLiteral("receive-buffer")).toInt());
 
     const int expected = 2 * servers;
     out << "mass query: " << servers << " servers x " << players << " players, " << expected

@@ -1,15 +1,14 @@
 #include "query/QueryEngine.h"
 
 #include "model/mdlZibProcessing.h"
-#include "platform/SocketBuffers.h"
 #include "query/QueryDatagrams.h"
 
 #include <QHash>
 #include <QPair>
 #include <QHostAddress>
-#include <QNetworkDatagram>
 
 #include <algorithm>
+#include <utility>
 
 
 QueryEngine::QueryEngine(quint16 localPort, QObject *parent)
@@ -23,18 +22,17 @@ QueryEngine::QueryEngine(quint16 localPort, QObject *parent)
     m_chkTimer.start();
     connect(&m_tmrQuery, &QTimer::timeout, this, &QueryEngine::onQueryTick);
     connect(&m_chkTimer, &QTimer::timeout, this, &QueryEngine::onMatchingTick);
-    connect(&m_networkIO, &QUdpSocket::readyRead, this, &QueryEngine::onReadyRead);
-    m_windowTimer.setSingleShot(true);
-    m_windowTimer.setTimerType(Qt::PreciseTimer);
-    m_windowTimer.setInterval(windowTimeout);
-    connect(&m_windowTimer, &QTimer::timeout, this, &QueryEngine::onWindowTimeout);
+    connect(&m_transport, &UdpTransport::arrived, this, &QueryEngine::onArrived);
+    connect(&m_transport, &UdpTransport::queueEmptied, this, &QueryEngine::onQueueEmptied);
+    m_sendWatch.setInterval(std::chrono::milliseconds(10));
+    connect(&m_sendWatch, &QTimer::timeout, this, &QueryEngine::onSendWatch);
 }
 
 QueryEngine::~QueryEngine() = default;
 
 quint16 QueryEngine::localPort() const
 {
-    return m_networkIO.state() == QAbstractSocket::BoundState ? m_networkIO.localPort() : m_localPort;
+    return m_transport.isBound() ? m_transport.localPort() : m_localPort;
 }
 
 void QueryEngine::enableChecking()
@@ -54,18 +52,16 @@ void QueryEngine::queryAllServers()
 {
     // A pass that has not gone out whole yet still asks every server; a second one behind it
     // would only make the queue grow on every tick that comes sooner than a pass can go out.
-    if (!m_outgoing.empty()) {
+    if (m_transport.queued() > 0) {
         m_passWaiting = true;
         return;
     }
+    m_passWaiting = false;
     m_checkingSeen = mdlZibProcessing::checkingEnabled;
     // A copy of the list: a reload while we send must not pull records out from under the loop.
     const mdlZibProcessing::ServerList servers = mdlZibProcessing::gameServers;
     ++m_pass;
     std::erase_if(m_binaryState, [](const auto &entry) { return entry.first.expired(); });
-    // Servers that never answered: nothing more will be learnt from them.
-    const auto forgetBefore = std::chrono::steady_clock::now() - longestWindowTimeout;
-    m_asked.removeIf([forgetBefore](const auto &entry) { return entry.value().sentAt < forgetBefore; });
     // Replies go to the first record of an address and port, so that record's state speaks for
     // its twins too, and a server listed twice still gets one binary pair per pass.
     QHash<QPair<QString, qint32>, std::shared_ptr<GameServer>> owners;
@@ -74,11 +70,17 @@ void QueryEngine::queryAllServers()
         if (!owners.contains(endpoint))
             owners.insert(endpoint, server);
     }
+    m_collectingPass = true;
+    m_collecting.reserve(2 * std::size_t(servers.size()));
     for (const auto &server : servers) {
         sendHalflifeQuery(server->address(), server->port(), QueryDatagrams::playersRequest);
         sendHalflifeQuery(server->address(), server->port(), QueryDatagrams::infoRequest);
         sendBinaryQueries(owners.value(QPair<QString, qint32>(server->address(), server->port())));
     }
+    m_collectingPass = false;
+    m_transport.send(std::exchange(m_collecting, {}));
+    if (m_transport.queued() > 0)
+        m_sendWatch.start();
 }
 
 void QueryEngine::sendHalflifeQuery(const QString &address, qint32 portNumber, const QString &packetType)
@@ -90,12 +92,17 @@ bool QueryEngine::sendDatagram(const QByteArray &bytes, const QString &address, 
 {
     // Leave from our own port. When it cannot be had the send still goes out, from whatever
     // port the system gives, and the replies come back to that port of this same socket.
-    if (m_networkIO.state() == QAbstractSocket::UnconnectedState)
+    if (!m_transport.isBound())
         bindSocket();
     const QHostAddress destination(address);
     if (bytes.isEmpty() || destination.isNull() || portNumber < 0 || portNumber > 0xFFFF)
         return false;
-    return transmit(bytes, destination, static_cast<quint16>(portNumber));
+    UdpTransport::Request request{bytes, destination, static_cast<quint16>(portNumber)};
+    if (m_collectingPass)
+        m_collecting.push_back(std::move(request));
+    else
+        m_transport.send({std::move(request)});
+    return true;
 }
 
 void QueryEngine::sendBinaryQueries(const std::shared_ptr<GameServer> &owner)
@@ -163,205 +170,49 @@ std::chrono::milliseconds QueryEngine::splitWindow() const
     return interval > std::chrono::milliseconds::zero() ? interval : matchingInterval;
 }
 
-std::chrono::milliseconds QueryEngine::replyTimeout() const
+void QueryEngine::onQueueEmptied()
 {
-    if (!m_measured)
-        return windowTimeout;
-    // As a stream transport times out its segments: the smoothed round trip and four times its
-    // spread, so that a server that is merely far is not taken for one that is gone.
-    const auto timeout = std::chrono::ceil<std::chrono::milliseconds>(m_smoothedRoundTrip + 4 * m_roundTripVariation);
-    return std::clamp(timeout, windowTimeout, longestWindowTimeout);
+    m_sendWatch.stop();
+    if (m_passWaiting && m_transport.queued() == 0)
+        queryAllServers();
 }
 
-void QueryEngine::measureRoundTrip(std::chrono::steady_clock::duration sample)
+void QueryEngine::onSendWatch()
 {
-    if (!m_measured) {
-        m_smoothedRoundTrip = sample;
-        m_roundTripVariation = sample / 2;
-        m_measured = true;
+    if (m_transport.queued() == 0) {
+        m_sendWatch.stop();
         return;
     }
-    const auto error = sample > m_smoothedRoundTrip ? sample - m_smoothedRoundTrip : m_smoothedRoundTrip - sample;
-    m_roundTripVariation = (3 * m_roundTripVariation + error) / 4;
-    m_smoothedRoundTrip = (7 * m_smoothedRoundTrip + sample) / 8;
-}
-
-int QueryEngine::sendWindowFor(qint64 receiveBuffer)
-{
-    // A reply of a full server takes up to about 2 KiB of buffer on Linux, bookkeeping included;
-    // half the buffer stays free for late and foreign datagrams.
-    return static_cast<int>(std::clamp<qint64>(receiveBuffer / 4096, minimumSendWindow, 4096));
-}
-
-bool QueryEngine::transmit(const QByteArray &bytes, const QHostAddress &to, quint16 port)
-{
-    if (m_inFlight == 0 && m_outgoing.empty())
-        m_sendWindow = sendWindowFor(receiveBufferSize());
-    if (!m_outgoing.empty() || !roomToSend()) {
-        m_outgoing.push_back({bytes, to, port});
-        waitForLateAnswers();
-        return true;
-    }
-    return writeOut(bytes, to, port);
-}
-
-bool QueryEngine::roomToSend()
-{
-    forgetLateAnswers();
-    // The replies of a window and those of windows written off that may still come must fit
-    // the buffer together.
-    return m_inFlight < m_sendWindow && m_inFlight + m_lateAnswers < 2 * m_sendWindow;
-}
-
-std::chrono::milliseconds QueryEngine::lateAnswerWait() const
-{
-    return 2 * replyTimeout();
-}
-
-void QueryEngine::forgetLateAnswers()
-{
-    const auto giveUpBefore = std::chrono::steady_clock::now() - lateAnswerWait();
-    while (!m_writtenOff.empty() && m_writtenOff.front().at <= giveUpBefore) {
-        m_lateAnswers -= m_writtenOff.front().possiblyComing;
-        m_writtenOff.pop_front();
-    }
-}
-
-void QueryEngine::waitForLateAnswers()
-{
-    // Only answers that may still come hold the queue back: look again once the oldest of them
-    // are given up.
-    if (m_inFlight > 0 || m_outgoing.empty() || m_writtenOff.empty() || m_windowTimer.isActive())
-        return;
-    const auto left = m_writtenOff.front().at + lateAnswerWait() - std::chrono::steady_clock::now();
-    m_windowTimer.start(std::max(std::chrono::ceil<std::chrono::milliseconds>(left), std::chrono::milliseconds(1)));
-}
-
-bool QueryEngine::writeOut(const QByteArray &bytes, const QHostAddress &to, quint16 port)
-{
-    // A datagram the system refused (no route, a port it will not send to, a full buffer) never
-    // left: no answer can come, so it takes no room in the window and starts no wait.
-    if (m_networkIO.writeDatagram(bytes, to, port) != bytes.size())
-        return false;
-    // The first request of a window starts its wait, whatever the timer was waiting for before.
-    if (++m_inFlight == 1 || !m_windowTimer.isActive())
-        m_windowTimer.start(replyTimeout());
-    Asked &asked = m_asked[Endpoint(to, port)];
-    if (asked.unanswered == 0 || asked.window != m_window) {
-        asked.sentAt = std::chrono::steady_clock::now();
-        asked.window = m_window;
-        asked.unanswered = 0;
-    }
-    ++asked.unanswered;
-    return true;
-}
-
-void QueryEngine::sendQueued()
-{
     if (mdlZibProcessing::checkingEnabled) {
         m_checkingSeen = true;
     } else if (m_checkingSeen) {
         // Checking was switched off: what has not gone out stays unsent.
         dropQueue();
-        return;
-    }
-    while (!m_outgoing.empty() && roomToSend()) {
-        Outgoing next = std::move(m_outgoing.front());
-        m_outgoing.pop_front();
-        writeOut(next.bytes, next.to, next.port);
-    }
-    waitForLateAnswers();
-    if (m_outgoing.empty() && m_passWaiting) {
-        m_passWaiting = false;
-        queryAllServers();
     }
 }
 
 void QueryEngine::dropQueue()
 {
-    m_outgoing.clear();
+    m_transport.dropQueue();
+    m_sendWatch.stop();
     m_passWaiting = false;
-}
-
-bool QueryEngine::noteAnswer(const QHostAddress &sender, quint16 port)
-{
-    const auto it = m_asked.find(Endpoint(sender, port));
-    if (it == m_asked.end())
-        return false;
-    measureRoundTrip(std::chrono::steady_clock::now() - it->sentAt);
-    const quint64 window = it->window;
-    if (--it->unanswered <= 0)
-        m_asked.erase(it);
-    if (window != m_window) {
-        // Late, but come: one fewer that may still come.
-        const auto late = std::find_if(m_writtenOff.begin(), m_writtenOff.end(),
-                                       [window](const WrittenOff &w) { return w.window == window; });
-        if (late != m_writtenOff.end() && late->possiblyComing > 0) {
-            --late->possiblyComing;
-            --m_lateAnswers;
-        }
-        return false;
-    }
-    if (m_inFlight == 0)
-        return false;
-    --m_inFlight;
-    return true;
-}
-
-void QueryEngine::onWindowTimeout()
-{
-    // Replies that came while the thread was busy elsewhere wait in the buffer, and must not
-    // be taken for lost: they are read first.
-    readPending(readBatch);
-    if (m_windowTimer.isActive())
-        return;
-    // Nothing came back for a while: what is still out is lost, or so late that it no longer
-    // holds up the next window. Until given up it still counts against the buffer.
-    if (m_inFlight > 0) {
-        m_writtenOff.push_back({m_window, m_inFlight, std::chrono::steady_clock::now()});
-        m_lateAnswers += m_inFlight;
-        m_inFlight = 0;
-        ++m_window;
-    }
-    sendQueued();
 }
 
 void QueryEngine::closeSocket()
 {
     dropQueue();
-    m_inFlight = 0;
-    ++m_window;
-    m_asked.clear();
-    m_writtenOff.clear();
-    m_lateAnswers = 0;
-    m_windowTimer.stop();
-    m_networkIO.close();
+    m_transport.close();
+    m_arrivals.clear();
 }
 
 QString QueryEngine::bindSocket()
 {
-    // No address sharing: on Windows this is an exclusive bind, and elsewhere no SO_REUSEADDR,
-    // so a port another program holds is reported instead of silently shared with it.
-    if (!m_networkIO.bind(QHostAddress::AnyIPv4, m_localPort, QAbstractSocket::DontShareAddress)) {
-        return tr("Zib cannot listen on UDP port %1: %2. Checking stays off until the port is free.")
-            .arg(m_localPort)
-            .arg(m_networkIO.errorString());
-    }
-    growReceiveBuffer();
-    return {};
-}
-
-void QueryEngine::growReceiveBuffer()
-{
-    // The system may grant less; what it grants is kept.
-    SocketBuffers::growReceiveBuffer(m_networkIO, receiveBufferRequest);
-}
-
-qint64 QueryEngine::receiveBufferSize()
-{
-    if (m_networkIO.state() != QAbstractSocket::BoundState)
-        return 0;
-    return m_networkIO.socketOption(QAbstractSocket::ReceiveBufferSizeSocketOption).toLongLong();
+    const QString error = m_transport.bind(m_localPort);
+    if (error.isEmpty())
+        return {};
+    return tr("Zib cannot listen on UDP port %1: %2. Checking stays off until the port is free.")
+        .arg(m_localPort)
+        .arg(error);
 }
 
 void QueryEngine::setQueryInterval(std::chrono::milliseconds interval)
@@ -389,66 +240,41 @@ void QueryEngine::onMatchingTick()
         emit matchingTick();
 }
 
-void QueryEngine::onReadyRead()
+void QueryEngine::onArrived()
 {
-    if (!m_readQueued)
-        readBatchAndYield();
+    if (!m_batchQueued)
+        handleBatch();
 }
 
-void QueryEngine::readBatchAndYield()
+void QueryEngine::handleBatch()
 {
-    readPending(readBatch);
-    if (m_readQueued || !m_networkIO.hasPendingDatagrams())
+    if (m_arrivals.empty())
+        m_transport.takeArrivals(m_arrivals);
+    for (int handled = 0; handled < readBatch && !m_arrivals.empty(); ++handled) {
+        const UdpTransport::Arrival arrival = std::move(m_arrivals.front());
+        m_arrivals.pop_front();
+        ++m_datagramsRead;
+        const QString senderAddress = arrival.sender.toString();
+        // One look-up a datagram: it walks the whole list.
+        const qint16 number = mdlZibProcessing::findServerNumber(senderAddress, arrival.port);
+        if (number != 0 && arrival.roundTrip)
+            emit roundTripMeasured(number, std::chrono::ceil<std::chrono::milliseconds>(*arrival.roundTrip));
+        handleFrom(arrival.data, senderAddress, arrival.port, number);
+    }
+    // Taking what came meanwhile also lets the socket's thread signal the next arrival.
+    if (m_arrivals.empty())
+        m_transport.takeArrivals(m_arrivals);
+    if (m_arrivals.empty() || m_batchQueued)
         return;
-    // Left to the socket's own notices, the rest would be read at once where the event loop
-    // handles every posted notice in one go (Windows' does), ahead of the user's clicks. A queued
-    // call waits its turn behind them everywhere; the socket stays quiet until it has read again.
-    m_readQueued = true;
+    // The rest waits its turn behind the user's clicks and the timers.
+    m_batchQueued = true;
     QMetaObject::invokeMethod(
         this,
         [this] {
-            m_readQueued = false;
-            readBatchAndYield();
+            m_batchQueued = false;
+            handleBatch();
         },
         Qt::QueuedConnection);
-}
-
-std::size_t QueryEngine::queuedRequests() const
-{
-    return m_outgoing.size();
-}
-
-int QueryEngine::readPending(int limit)
-{
-    int read = 0;
-    bool answered = false;
-    while (read < limit && m_networkIO.hasPendingDatagrams()) {
-        const QNetworkDatagram datagram = m_networkIO.receiveDatagram();
-        // A failed read yields no sender; stop rather than spin on it.
-        if (!datagram.isValid())
-            break;
-        ++read;
-        ++m_datagramsRead;
-        QHostAddress sender = datagram.senderAddress();
-        bool isIPv4 = false;
-        const quint32 ipv4 = sender.toIPv4Address(&isIPv4);
-        if (isIPv4)
-            sender = QHostAddress(ipv4);
-        // Only an answer to this window makes room in it; a stranger's datagram or a late answer
-        // to a window already written off takes buffer space without telling of any request.
-        answered = noteAnswer(sender, static_cast<quint16>(datagram.senderPort())) || answered;
-        const QString senderAddress = sender.toString();
-        // One look-up a datagram: it walks the whole list.
-        handleFrom(datagram.data(), senderAddress, datagram.senderPort(),
-                   mdlZibProcessing::findServerNumber(senderAddress, datagram.senderPort()));
-    }
-    // The window's wait starts again from its latest answer.
-    if (answered && m_inFlight > 0)
-        m_windowTimer.start(replyTimeout());
-    else if (answered)
-        m_windowTimer.stop();
-    sendQueued();
-    return read;
 }
 
 void QueryEngine::handleDatagram(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort)

@@ -1,24 +1,23 @@
 #pragma once
 
 #include "query/SplitReassembler.h"
+#include "query/UdpTransport.h"
 
-#include <QHash>
-#include <QHostAddress>
 #include <QObject>
-#include <QPair>
 #include <QString>
 #include <QTimer>
-#include <QUdpSocket>
 
 #include <chrono>
 #include <deque>
 #include <map>
 #include <memory>
+#include <vector>
 
 class GameServer;
 
-// The query cycle: one UDP socket through which every query leaves and every reply arrives,
-// the query tick and the matching tick, and the checking flag that gates both ticks.
+// The query cycle: one UDP socket, read and written on a thread of its own, through which every
+// query leaves and every reply arrives; the query tick and the matching tick; and the checking
+// flag that gates both ticks.
 // Servers that ignore the text queries are asked the binary (challenge-based) ones as well.
 // The main window owns one; tests build their own on a free local port.
 class QueryEngine final : public QObject
@@ -28,32 +27,17 @@ class QueryEngine final : public QObject
 
 public:
     static constexpr quint16 defaultLocalPort = 27010;
-    /// What the socket asks the system for as its receive buffer: a tick's burst of replies
-    /// from a few hundred servers must fit while the UI thread is busy elsewhere.
-    static constexpr int receiveBufferRequest = 4 * 1024 * 1024;
     static constexpr std::chrono::milliseconds matchingInterval{5000};
 
-    /// Datagrams read in one go before the event loop gets its turn back: a flood must not keep
-    /// clicks and timers waiting. The rest are read on the next pass.
+    /// Datagrams handled in one go before the event loop gets its turn back: a flood must not
+    /// keep clicks and timers waiting. The rest are handled on the next pass.
     static constexpr int readBatch = 256;
-    /// Requests out at once with no answer read yet. A long list's pass goes out in windows,
-    /// each sent as soon as the last one's replies are read, so the replies can never pile up
-    /// past a receive buffer the system would not let us grow.
-    static constexpr int minimumSendWindow = 8;
-    /// The shortest a window waits, with no reply coming in, before it counts the rest of its
-    /// replies lost and moves on. It waits longer where replies are seen to take longer.
-    static constexpr std::chrono::milliseconds windowTimeout{25};
-    /// The longest: a reply later than this is not waited for.
-    static constexpr std::chrono::milliseconds longestWindowTimeout{1000};
-    static int sendWindowFor(qint64 receiveBuffer);
-    /// How long the window waits now: a few round trips as measured from the replies so far.
-    std::chrono::milliseconds replyTimeout() const;
 
     /// localPort 0 lets the system pick a free port when the socket is bound (tests only).
     explicit QueryEngine(quint16 localPort = defaultLocalPort, QObject *parent = nullptr);
     ~QueryEngine() override;
 
-    QUdpSocket &networkIO() { return m_networkIO; }
+    bool isBound() const { return m_transport.isBound(); }
     QTimer &tmrQuery() { return m_tmrQuery; }
     QTimer &chkTimer() { return m_chkTimer; }
     /// The port asked for, or, once bound, the port the socket holds.
@@ -61,14 +45,14 @@ public:
 
     /// Checking on: sets the shared flag, then tells the "Active" box through checkingChanged.
     void enableChecking();
-    /// Checking off, the same way. Requests still waiting for their window are dropped.
+    /// Checking off, the same way. Requests still waiting to go out are dropped.
     void disableChecking();
 
     /// One query pass: "players" then "info" to every server, in list order. From a server's
     /// second pass on, one that has not answered a text query since its record was made also
     /// gets the binary info and player requests, right after its text pair.
-    /// While requests of the last pass still wait for their window, the new pass waits until
-    /// they are out; passes asked for meanwhile make that one pass.
+    /// While requests of the last pass still wait to go out, the new pass waits until they are
+    /// out; passes asked for meanwhile make that one pass.
     void queryAllServers();
     void sendHalflifeQuery(const QString &address, qint32 portNumber, const QString &packetType);
 
@@ -85,14 +69,24 @@ public:
     static std::chrono::milliseconds queryInterval(qint16 checkSpeed);
 
     /// The receive buffer the system granted (0 while unbound).
-    qint64 receiveBufferSize();
+    qint64 receiveBufferSize() { return m_transport.receiveBufferSize(); }
+    /// Sets it the ordinary way, as an unprivileged program gets it.
+    void setReceiveBufferSize(int bytes) { m_transport.setReceiveBufferSize(bytes); }
 
-    /// Requests of the current pass still waiting for their window.
-    std::size_t queuedRequests() const;
+    /// Requests of the current pass still waiting to go out.
+    std::size_t queuedRequests() const { return m_transport.queued(); }
+    /// The pace requests leave at, as UdpTransport sets it for the buffer granted.
+    int sendRate() const { return m_transport.sendRate(); }
+    int sendBurst() const { return m_transport.burst(); }
+    /// Requests the system took since the engine was made.
+    quint64 requestsSent() const { return m_transport.sent(); }
     /// Whether a pass waits for the current one to be out.
     bool passWaiting() const { return m_passWaiting; }
-    /// Datagrams read from the socket since the engine was made, strangers' included.
+    /// Datagrams handled since the engine was made, strangers' included.
     quint64 datagramsRead() const { return m_datagramsRead; }
+    /// Datagrams read but dropped before they were handled, because a flood had filled the
+    /// memory set aside for them.
+    quint64 datagramsDropped() const { return m_transport.arrivalsDropped(); }
 
     /// Runs the reply handler for one datagram as if it had arrived from this sender.
     void handleDatagram(const QByteArray &datagram, const QString &senderAddress, qint32 senderPort);
@@ -111,39 +105,18 @@ signals:
     void matchingTick();
     /// A reply changed the record with this number.
     void replyFolded(qint16 serverNumber);
+    /// A reply came from a listed server this long after our last request to it left.
+    void roundTripMeasured(qint16 serverNumber, std::chrono::milliseconds roundTrip);
 
 private:
     void onQueryTick();
     void onMatchingTick();
-    void onReadyRead();
-    /// Reads a batch, and leaves the rest to a later turn of the event loop.
-    void readBatchAndYield();
-    /// Reads and handles at most `limit` waiting datagrams; returns how many it read.
-    int readPending(int limit);
-    void growReceiveBuffer();
-    /// Sends at once while the window has room, otherwise queues behind the window. False when
-    /// the system refused a datagram sent at once.
-    bool transmit(const QByteArray &bytes, const QHostAddress &to, quint16 port);
-    bool writeOut(const QByteArray &bytes, const QHostAddress &to, quint16 port);
-    bool roomToSend();
-    /// How long the answers of a window written off may still come before they are given up.
-    std::chrono::milliseconds lateAnswerWait() const;
-    void forgetLateAnswers();
-    void waitForLateAnswers();
-    void sendQueued();
+    void onArrived();
+    /// Handles a batch of what the socket's thread read, and leaves the rest to a later turn.
+    void handleBatch();
+    void onQueueEmptied();
+    void onSendWatch();
     void dropQueue();
-    void onWindowTimeout();
-    /// A datagram came from this sender: if it answers a request of ours, one request fewer is
-    /// out and the round trip is measured. True when it frees room in the current window.
-    bool noteAnswer(const QHostAddress &sender, quint16 port);
-    void measureRoundTrip(std::chrono::steady_clock::duration sample);
-
-    struct Outgoing
-    {
-        QByteArray bytes;
-        QHostAddress to;
-        quint16 port = 0;
-    };
 
     // What the binary queries need to know about one server. It lives here, beside the records
     // and never in the settings file, and a reload starts it afresh because the records are new.
@@ -163,23 +136,6 @@ private:
     };
     using StateMap = std::map<std::weak_ptr<GameServer>, BinaryQueryState, std::owner_less<>>;
 
-    // Requests to one address and port that have not been answered yet.
-    struct Asked
-    {
-        std::chrono::steady_clock::time_point sentAt;
-        quint64 window = 0; // the window they went out in
-        int unanswered = 0;
-    };
-    using Endpoint = QPair<QHostAddress, quint16>;
-
-    // A window written off on time-out, with the answers that may still come from it.
-    struct WrittenOff
-    {
-        quint64 window = 0;
-        int possiblyComing = 0;
-        std::chrono::steady_clock::time_point at;
-    };
-
     void sendBinaryQueries(const std::shared_ptr<GameServer> &owner);
     void followChallenge(const std::shared_ptr<GameServer> &server, const QByteArray &challenge);
     /// The reply handler for a datagram whose sender is known to be the record with this number
@@ -189,29 +145,21 @@ private:
     bool sendDatagram(const QByteArray &bytes, const QString &address, qint32 portNumber);
 
     quint16 m_localPort;
-    QUdpSocket m_networkIO;
+    UdpTransport m_transport;
     QTimer m_tmrQuery;
     QTimer m_chkTimer;
-    std::deque<Outgoing> m_outgoing;
-    int m_inFlight = 0;
+    // Watches a pass going out, so "Active" switched off stops what is still waiting.
+    QTimer m_sendWatch;
+    std::deque<UdpTransport::Arrival> m_arrivals;
+    bool m_batchQueued = false;
     quint64 m_datagramsRead = 0;
-    int m_sendWindow = minimumSendWindow;
-    QTimer m_windowTimer;
-    // A window written off on time-out gets a new number, so its late replies free no room in
-    // the next one: they take buffer space all the same.
-    quint64 m_window = 0;
-    QHash<Endpoint, Asked> m_asked;
-    std::deque<WrittenOff> m_writtenOff;
-    int m_lateAnswers = 0;
-    bool m_measured = false;
-    std::chrono::steady_clock::duration m_smoothedRoundTrip{};
-    std::chrono::steady_clock::duration m_roundTripVariation{};
+    // Requests of a pass being put together, handed to the socket's thread in one go.
+    std::vector<UdpTransport::Request> m_collecting;
+    bool m_collectingPass = false;
     bool m_passWaiting = false;
     // Whether checking was on at some time since the queued pass began; a pass asked for while
     // checking is off (as start-up does) still goes out until checking has been on and off.
     bool m_checkingSeen = false;
-    /// The rest of a flood waits for a queued call; the socket's notices are not needed until then.
-    bool m_readQueued = false;
     StateMap m_binaryState;
     quint64 m_pass = 0;
     SplitReassembler m_splitReplies;

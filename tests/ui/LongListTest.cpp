@@ -1,0 +1,42 @@
+#include "MainWindowFixture.h"
+
+#include "model/mdlZibProcessing.h"
+
+#include <QTest>
+
+namespace {
+
+using LongListTest = MainWindowFixture;
+
+// The whole program on the platform's own event loop: a first pass over a thousand servers that
+// all answer at once must be read whole, so a close a few seconds later saves every name.
+TEST_F(LongListTest, AFirstPassOverAThousandServersLearnsEveryNameBeforeAClose)
+{
+    constexpr int count = 1000;
+    HlsimProcess swarm({QStringLiteral("--count"), QString::number(count), QStringLiteral("--players"),
+                        QStringLiteral("16"), QStringLiteral("--name"), QStringLiteral("Server %n")});
+    ASSERT_NE(swarm.waitReady(), 0);
+    ASSERT_EQ(swarm.ports().size(), count);
+    QList<QStringList> servers;
+    for (const quint16 port : swarm.ports())
+        servers.append({QStringLiteral("New Server"), QStringLiteral("127.0.0.1"), QString::number(port)});
+    // No second pass comes before the close to make up for what the first one lost.
+    writeServers(servers, 600);
+
+    start();
+    QTest::qWait(3000);
+    int withoutPlayers = 0;
+    for (int n = 1; n <= count; ++n)
+        withoutPlayers += mdlZibProcessing::serverAt(static_cast<qint16>(n))->playerNames().size() == 16 ? 0 : 1;
+    ASSERT_TRUE(m_window->close());
+
+    EXPECT_EQ(withoutPlayers, 0);
+    int unnamed = 0;
+    for (int n = 1; n <= count; ++n) {
+        if (fileValue(QStringLiteral("GAMESERVER %1").arg(n), QStringLiteral("Name")) != QStringLiteral("Server %1").arg(n))
+            ++unnamed;
+    }
+    EXPECT_EQ(unnamed, 0) << "of " << count << " names, these were not learned before the close";
+}
+
+} // namespace
