@@ -14,7 +14,7 @@
 #include "query/QueryEngine.h"
 
 #include <QCommandLineParser>
-#include <QCoreApplication>
+#include <QGuiApplication>
 #include <QElapsedTimer>
 #include <QEventLoop>
 #include <QFile>
@@ -165,7 +165,8 @@ std::pair<double, int> quakestatPass(const QString &program, int servers, quint1
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    // The event loop the program runs on: xcb's or Windows' dispatcher, or offscreen's.
+    QGuiApplication app(argc, argv);
     QCommandLineParser parser;
     parser.addHelpOption();
     parser.addOptions({
@@ -221,8 +222,10 @@ int main(int argc, char **argv)
         engine.setReceiveBufferSize(parser.value(QStringLiteral("receive-buffer")).toInt());
 
     const int expected = 2 * servers;
-    out << "mass query: " << servers << " servers x " << players << " players, " << expected
-        << " replies a pass, receive buffer " << engine.receiveBufferSize() << " bytes, replies " << delay
+    out << "mass query on the " << QGuiApplication::platformName() << " platform: " << servers << " servers x "
+        << players << " players, " << expected
+        << " replies a pass, receive buffer " << engine.receiveBufferSize() << " bytes (requests paced at "
+        << engine.sendRate() << " a second, " << engine.sendBurst() << " at once), replies " << delay
         << " ms late, thread busy " << busy << " ms in every 250\n";
     const qint64 dropsBefore = systemDrops(engine.localPort());
     std::vector<double> times;
@@ -238,7 +241,8 @@ int main(int argc, char **argv)
     std::sort(times.begin(), times.end());
     const double median = times[times.size() / 2];
     out << "zib pass: median " << QString::number(median, 'f', 1) << " ms, best "
-        << QString::number(times.front(), 'f', 1) << " ms, most lost in a pass " << worstLost;
+        << QString::number(times.front(), 'f', 1) << " ms, most lost in a pass " << worstLost
+        << ", dropped unread for want of memory " << engine.datagramsDropped();
     if (const qint64 drops = systemDrops(engine.localPort()); drops >= 0 && dropsBefore >= 0)
         out << ", dropped by the system for want of buffer " << drops - dropsBefore;
     out << "\n";
