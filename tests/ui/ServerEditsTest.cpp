@@ -324,7 +324,11 @@ TEST_F(ServerEdits, AdditionsAfterAFailedSaveWriteTheHeldChangesWithThem)
     const QFile::Permissions writable = QFile::ReadOwner | QFile::WriteOwner;
     startWith(3);
     ASSERT_TRUE(QFile::setPermissions(settingsPath, QFile::ReadOwner));
-    remove(2);
+    clickCell(rowOfServer(2), 1);
+    MessageBox::resetForTests();
+    MessageBox::setNextAnswer(QMessageBox::Ok); // the question
+    MessageBox::setNextAnswer(QMessageBox::Ok); // the box that tells
+    QTest::mouseClick(control<QPushButton>("btnRemoveServer"), Qt::LeftButton);
     expectNotSavedBox(QStringLiteral("read-only"));
     ASSERT_TRUE(QFile::setPermissions(settingsPath, writable));
     EXPECT_TRUE(paste(QStringLiteral("10.0.0.9:27009")).startsWith(QStringLiteral("Added 1 server.")));
