@@ -18,7 +18,7 @@ bool registeredOpenVerb(const std::wstring &scheme)
     if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return false;
     bool found = false;
-    for (const wchar_t *value : {static_cast<const wchar_t *>(nullptr), L"DelegateExecute"}) {
+    for (const wchar_t *value : { static_cast<const wchar_t *>(nullptr), L"DelegateExecute" }) {
         DWORD bytes = 0;
         if (RegQueryValueExW(key, value, nullptr, nullptr, nullptr, &bytes) == ERROR_SUCCESS && bytes > sizeof(wchar_t))
             found = true;
@@ -37,8 +37,8 @@ std::optional<bool> hasHandler(const QString &scheme, const QString &)
         return false;
     const std::wstring name = scheme.toStdWString();
     DWORD size = 0;
-    const HRESULT result =
-        AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_COMMAND, name.c_str(), L"open", nullptr, &size);
+    const HRESULT result
+        = AssocQueryStringW(ASSOCF_INIT_IGNOREUNKNOWN, ASSOCSTR_COMMAND, name.c_str(), L"open", nullptr, &size);
     if ((result == S_OK || result == S_FALSE) && size > 1)
         return true;
     return registeredOpenVerb(name);

@@ -15,7 +15,8 @@ void HostLookups::start(QWidget *window, const QStringList &hostNames, const QSt
         return;
     }
     for (const QString &name : hostNames)
-        HostResolver::lookUp(name, lookups, [lookups, name](const QString &address) { lookups->onAnswer(name, address); });
+        HostResolver::lookUp(
+            name, lookups, [lookups, name](const QString &address) { lookups->onAnswer(name, address); });
 }
 
 HostLookups::HostLookups(QWidget *window, qsizetype count, const QString &title, Done done)
@@ -29,7 +30,7 @@ HostLookups::HostLookups(QWidget *window, qsizetype count, const QString &title,
     const int maximum = int(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
     m_progress = new QProgressDialog(count == 1 ? QStringLiteral("Looking up the host name...")
                                                 : QStringLiteral("Looking up %1 host names...").arg(count),
-                                     QStringLiteral("Cancel"), 0, maximum, window);
+        QStringLiteral("Cancel"), 0, maximum, window);
     m_progress->setObjectName(QStringLiteral("hostLookupProgress"));
     m_progress->setWindowTitle(title);
     m_progress->setWindowModality(Qt::WindowModal);

@@ -35,7 +35,7 @@ bool bringLoopbackUp()
     const int fd = ::socket(AF_INET, SOCK_DGRAM, 0);
     if (fd < 0)
         return false;
-    ifreq request{};
+    ifreq request {};
     std::strncpy(request.ifr_name, "lo", IFNAMSIZ - 1);
     bool up = ::ioctl(fd, SIOCGIFFLAGS, &request) == 0;
     request.ifr_flags = short(request.ifr_flags | IFF_UP);
@@ -75,7 +75,7 @@ TEST(HostResolverInNamespace, SilentServerNeitherBlocksNorHoldsACancelledLookUp)
     clock.start();
     HostResolver::lookUp(QStringLiteral("silent.zib-test.example"), &context, [&](const QString &a) { answer = a; });
     HostResolver::lookUp(QStringLiteral("given-up.zib-test.example"), cancelled.get(),
-                         [&](const QString &) { cancelledAnswered = true; });
+        [&](const QString &) { cancelledAnswered = true; });
     EXPECT_LT(clock.elapsed(), 500) << "the look-ups are started, not waited for";
     EXPECT_TRUE(QTest::qWaitFor([&] { return queries >= 2; }, 5000)) << "the resolver asked the silent server";
     cancelled.reset();
@@ -94,7 +94,8 @@ TEST(HostResolverInNamespace, RunsInANamespaceOfItsOwn)
     if (unshare.isEmpty() || ::geteuid() != 0)
         GTEST_SKIP() << "needs root and unshare for a network namespace of its own";
     QProcess probe;
-    probe.start(unshare, {QStringLiteral("--mount"), QStringLiteral("--net"), QStringLiteral("--"), QStringLiteral("true")});
+    probe.start(
+        unshare, { QStringLiteral("--mount"), QStringLiteral("--net"), QStringLiteral("--"), QStringLiteral("true") });
     if (!probe.waitForFinished(10000) || probe.exitCode() != 0)
         GTEST_SKIP() << "this system allows no new namespaces: " << probe.readAllStandardError().toStdString();
 
@@ -111,8 +112,9 @@ TEST(HostResolverInNamespace, RunsInANamespaceOfItsOwn)
     environment.insert(QString::fromLatin1(insideVariable), confPath);
     inner.setProcessEnvironment(environment);
     inner.setProcessChannelMode(QProcess::MergedChannels);
-    inner.start(unshare, {QStringLiteral("--mount"), QStringLiteral("--net"), QStringLiteral("--"),
-                          QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_filter=") + QLatin1String(innerTest)});
+    inner.start(unshare,
+        { QStringLiteral("--mount"), QStringLiteral("--net"), QStringLiteral("--"),
+            QCoreApplication::applicationFilePath(), QStringLiteral("--gtest_filter=") + QLatin1String(innerTest) });
     ASSERT_TRUE(inner.waitForFinished(60000));
     const QString output = QString::fromLocal8Bit(inner.readAll());
     EXPECT_EQ(inner.exitCode(), 0) << output.toStdString();
