@@ -4,6 +4,7 @@
 #include "platform/DesktopSession.h"
 #include "platform/SingleInstance.h"
 #include "ui/FixedLayout.h"
+#include "ui/MessageBox.h"
 #include "ui/mainZibWindow.h"
 
 #include <QApplication>
@@ -59,6 +60,15 @@ int main(int argc, char **argv)
             const QString note = CommandLine::handOverNote(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName(), command,
                                                            settingsPath, instance.runningSettingsPath());
             std::fputs(note.toLocal8Bit().constData(), stderr);
+            // The running copy's window came forward in the other session, out of this user's
+            // sight: say where it is, or this copy would seem to have done nothing.
+            if (instance.runningElsewhere())
+                MessageBox::show(nullptr,
+                                 QStringLiteral("Zib is already running for this account in another login session "
+                                                "of this computer. It keeps your servers and settings there; a second "
+                                                "copy would overwrite them, so this one ends.")
+                                     + QStringLiteral("\r\n\r\nClose Zib in the other session to run it here."),
+                                 QStringLiteral("Zib"), QMessageBox::Ok, QMessageBox::Information);
         }
         return 0;
     }

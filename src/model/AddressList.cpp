@@ -1,5 +1,6 @@
 #include "model/AddressList.h"
 
+#include "model/TopLevelDomains.h"
 #include "platform/HostResolver.h"
 
 namespace AddressList {
@@ -99,8 +100,9 @@ std::optional<qint32> portOf(QStringView text)
 }
 
 // Whether a word of a pasted text can have been meant as an address: a link, a host with a port,
-// four numbers with dots, or a dotted name whose last part is made of letters. Words of prose
-// ("Join", "e.g.", "v1.2", "20:00") and the time stamps of a chat log ("[12:30:45]") are not.
+// four numbers with dots, or a dotted name that ends in a top-level domain in use. Words of prose
+// ("Join", "e.g.", "v1.2", "20:00"), file names ("server.cfg", "hlds.exe") and the time stamps
+// of a chat log ("[12:30:45]") are not.
 bool meantAsAddress(QStringView word)
 {
     if (word.startsWith(linkPrefix, Qt::CaseInsensitive) || looksLikeIPv6(word))
@@ -118,14 +120,7 @@ bool meantAsAddress(QStringView word)
     const qsizetype lastDot = word.lastIndexOf(u'.');
     if (lastDot <= 0)
         return false;
-    const QStringView top = word.sliced(lastDot + 1);
-    if (top.size() < 2)
-        return false;
-    for (QChar c : top) {
-        if (!c.isLetter())
-            return false;
-    }
-    return true;
+    return TopLevelDomains::isKnown(word.sliced(lastDot + 1));
 }
 
 // Quotes and brackets around an address in prose, and the full stop after it: "(1.2.3.4:27015)",

@@ -41,7 +41,10 @@ bool GameServer::writeToIni(ProfileFile::Batch &batch) const
     if (m_address.isEmpty() || m_name.isEmpty())
         return false;
     const QString section = sectionName(m_serverNumber);
-    batch.writeString(section, QStringLiteral("Name"), m_name);
+    if (m_nameBytes.isEmpty())
+        batch.writeString(section, QStringLiteral("Name"), m_name);
+    else
+        batch.writeBytes(section, QStringLiteral("Name"), m_nameBytes);
     batch.writeString(section, QStringLiteral("Address"), m_address);
     batch.writeString(section, QStringLiteral("Port"), QString::number(m_port));
     return true;

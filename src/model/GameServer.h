@@ -22,7 +22,18 @@ public:
     void setPort(qint32 value) { m_port = value; }
 
     const QString &name() const { return m_name; }
-    void setName(const QString &value) { m_name = value; }
+    void setName(const QString &value)
+    {
+        m_name = value;
+        m_nameBytes.clear();
+    }
+    /// The name a server gave itself, with the bytes it came in: the settings file keeps those
+    /// bytes, whatever the file's own encoding, as what the server called itself.
+    void setLearnedName(const QString &text, const QByteArray &bytes)
+    {
+        m_name = text;
+        m_nameBytes = bytes;
+    }
 
     const QString &mapName() const { return m_mapName; }
     void setMapName(const QString &value) { m_mapName = value; }
@@ -62,6 +73,7 @@ private:
     QString m_address;
     qint32 m_port = 0;
     QString m_name;
+    QByteArray m_nameBytes;
     QString m_mapName;
     qint16 m_maxPlayers = 0;
     qint16 m_activePlayers = 0;

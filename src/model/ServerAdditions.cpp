@@ -41,7 +41,30 @@ void appendList(QString &text, const QString &heading, const QStringList &lines)
 
 } // namespace
 
+QStringList hostNames(const QList<Candidate> &candidates)
+{
+    QStringList names;
+    QSet<QString> seen;
+    for (const Candidate &candidate : candidates) {
+        const QString &host = candidate.address.host;
+        if (!HostResolver::dottedIPv4(host) && !seen.contains(host)) {
+            seen.insert(host);
+            names.append(host);
+        }
+    }
+    return names;
+}
+
 Outcome addServers(const QList<Candidate> &candidates, const QString &defaultName)
+{
+    QHash<QString, QString> addresses;
+    for (const QString &host : hostNames(candidates))
+        addresses.insert(host, HostResolver::firstIPv4(host));
+    return addServers(candidates, defaultName, addresses);
+}
+
+Outcome addServers(const QList<Candidate> &candidates, const QString &defaultName,
+                   const QHash<QString, QString> &addresses)
 {
     using namespace mdlZibProcessing;
     Outcome outcome;
@@ -50,14 +73,17 @@ Outcome addServers(const QList<Candidate> &candidates, const QString &defaultNam
     for (const auto &server : std::as_const(gameServers))
         known.insert(keyOf(HostResolver::dottedIPv4(server->address()).value_or(server->address()), server->port()));
 
-    QHash<QString, QString> resolved;
-    const qsizetype before = gameServers.size();
+    mdlZibProcessing::ServerList added;
     for (const Candidate &candidate : candidates) {
         const QString &host = candidate.address.host;
-        auto cached = resolved.constFind(host);
-        if (cached == resolved.cend())
-            cached = resolved.insert(host, HostResolver::firstIPv4(host));
-        const QString &address = *cached;
+        const std::optional<QString> dotted = HostResolver::dottedIPv4(host);
+        const auto looked = addresses.constFind(host);
+        if (!dotted && looked == addresses.cend()) {
+            if (!outcome.notLookedUp.contains(host))
+                outcome.notLookedUp.append(host);
+            continue;
+        }
+        const QString address = dotted ? *dotted : *looked;
         if (address.isEmpty()) {
             if (!outcome.unresolved.contains(host))
                 outcome.unresolved.append(host);
@@ -68,28 +94,22 @@ Outcome addServers(const QList<Candidate> &candidates, const QString &defaultNam
             ++outcome.skipped;
             continue;
         }
-        if (gameServers.size() >= std::numeric_limits<qint16>::max()) {
+        if (gameServers.size() + added.size() >= std::numeric_limits<qint16>::max()) {
             ++outcome.overLimit;
             continue;
         }
         known.insert(key);
         auto server = std::make_shared<GameServer>();
         // A server without a name would not be written, leaving a gap in the file's numbering.
-        server->setName(candidate.name.trimmed().isEmpty() ? defaultName : candidate.name);
+        server->setName(candidate.name.trimmed().isEmpty() ? defaultName : ProfileFile::keptText(candidate.name));
         server->setPort(candidate.address.port);
         server->setAddress(address);
-        server->setServerNumber(qint16(gameServers.size() + 1));
-        gameServers.append(std::move(server));
+        added.append(std::move(server));
     }
-    outcome.added = int(gameServers.size() - before);
+    outcome.added = int(added.size());
     if (outcome.added == 0)
         return outcome;
-    // Only the new sections: the ones before them are on file already, numbered 1 to n.
-    AppPaths::makeFolderFor(settingsPath);
-    ProfileFile::Batch batch(settingsPath);
-    for (qsizetype i = before; i < gameServers.size(); ++i)
-        gameServers[i]->saveToIni(batch);
-    outcome.saved = batch.commit();
+    outcome.saved = appendGameServers(std::move(added));
     return outcome;
 }
 
@@ -110,6 +130,8 @@ QString summary(const Outcome &outcome, const QList<AddressList::Refused> &refus
                 + QStringLiteral(" did not fit: the list holds at most %1.").arg(std::numeric_limits<qint16>::max());
     if (!outcome.unresolved.isEmpty())
         appendList(text, QStringLiteral("These host names could not be found:"), outcome.unresolved);
+    if (!outcome.notLookedUp.isEmpty())
+        appendList(text, QStringLiteral("The look-up of these host names was cancelled:"), outcome.notLookedUp);
     if (!refused.isEmpty()) {
         QStringList lines;
         for (const AddressList::Refused &item : refused)

@@ -2,6 +2,7 @@
 
 #include "model/AddressList.h"
 
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -24,15 +25,24 @@ struct Outcome
     int skipped = 0;
     /// Host names that did not resolve (each once).
     QStringList unresolved;
+    /// Host names whose look-up was cancelled before it answered (each once).
+    QStringList notLookedUp;
     /// Left out because the list holds as many servers as it can number.
     int overLimit = 0;
     /// False when the settings file could not be written.
     bool saved = true;
 };
 
+/// The host names among the candidates that need a look-up: each once, dotted addresses left out.
+QStringList hostNames(const QList<Candidate> &candidates);
+
 /// Appends the new servers to mdlZibProcessing::gameServers, numbered on from the last, with
-/// their resolved IPv4 addresses, and writes their sections in one write of the settings file
-/// when anything was added.
+/// their resolved IPv4 addresses, and saves the list in one write of the settings file when
+/// anything was added. `addresses` holds what each host name looked up to (empty when it did not
+/// resolve); a host name missing from it was not looked up, and its servers are left out.
+Outcome addServers(const QList<Candidate> &candidates, const QString &defaultName,
+                   const QHash<QString, QString> &addresses);
+/// The same, looking each host name up first and waiting for it.
 Outcome addServers(const QList<Candidate> &candidates, const QString &defaultName);
 
 /// The message for the end of an addition: how many were added and skipped, then what could not

@@ -1,6 +1,7 @@
 #include "model/SteamImport.h"
 
 #include "platform/HostResolver.h"
+#include "platform/settingsfile/ProfileFile.h"
 
 #include <QFile>
 #include <QHash>
@@ -18,7 +19,9 @@ void collect(const KeyValues::Node &block, Source source, QList<Entry> &into)
         if (!item.isBlock)
             continue;
         Entry entry;
-        entry.name = item.childValue(u"name").trimmed();
+        // Cut to what the settings file keeps: a name longer than that is never read back, and
+        // a crafted one of many kilobytes would slow every repaint of the list.
+        entry.name = ProfileFile::keptText(item.childValue(u"name").trimmed());
         entry.addressText = item.childValue(u"address").trimmed();
         entry.source = source;
         entry.lastPlayed = item.childValue(u"LastPlayed").toLongLong();

@@ -19,7 +19,11 @@ struct Unsaved
     QString path;
     std::optional<ProfileFile::Batch> batch;
     QString error;
+    /// The held changes include one the user made, and was told is kept for the next save.
+    bool usersChange = false;
 };
+
+int ownSavesOpen = 0;
 
 Unsaved &unsaved()
 {
@@ -36,14 +40,18 @@ ProfileFile::Batch openBatch()
         return batch;
     }
     kept.batch.reset();
+    kept.usersChange = false;
     return ProfileFile::Batch(settingsPath);
 }
 
 bool commit(ProfileFile::Batch &batch)
 {
-    if (batch.commit())
-        return true;
     Unsaved &kept = unsaved();
+    if (batch.commit()) {
+        kept.usersChange = false;
+        return true;
+    }
+    kept.usersChange = kept.usersChange || (ownSavesOpen == 0 && batch.hasChanges());
     kept.error = batch.errorString();
     kept.path = settingsPath;
     kept.batch = std::move(batch);
@@ -226,6 +234,19 @@ bool saveGameServers()
     return commit(batch);
 }
 
+bool appendGameServers(ServerList added)
+{
+    if (added.isEmpty())
+        return true;
+    for (auto &server : added) {
+        server->setServerNumber(qint16(gameServers.size() + 1));
+        gameServers.append(std::move(server));
+    }
+    // The whole list, through the one path that carries changes held from a failed save: the new
+    // sections then follow the ones that path writes, not the ones the file happens to hold.
+    return saveGameServers();
+}
+
 void loadClanFilters()
 {
     const ProfileFile::Batch file(settingsPath);
@@ -273,6 +294,22 @@ QString saveError()
     return unsaved().error;
 }
 
+bool usersChangesUnsaved()
+{
+    const Unsaved &kept = unsaved();
+    return kept.usersChange && kept.batch && kept.path == settingsPath;
+}
+
+OwnSaves::OwnSaves()
+{
+    ++ownSavesOpen;
+}
+
+OwnSaves::~OwnSaves()
+{
+    --ownSavesOpen;
+}
+
 qint16 findServerNumber(const QString &address, qint32 port)
 {
     for (const auto &server : std::as_const(gameServers)) {
@@ -303,6 +340,7 @@ void resetState()
     gameServers.clear();
     clanFilters.clear();
     unsaved() = {};
+    ownSavesOpen = 0;
 }
 
 } // namespace mdlZibProcessing

@@ -45,6 +45,9 @@ bool saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QS
 void loadGameServers();
 /// Resolves every host name first, then writes every server in one write.
 bool saveGameServers();
+/// Appends servers whose addresses are resolved already, numbered on from the last, and saves
+/// the whole list as saveGameServers does.
+bool appendGameServers(ServerList added);
 void loadClanFilters();
 bool saveClanFilters();
 
@@ -54,6 +57,20 @@ bool removeClanFilter(qint16 n);
 
 /// Why the last save that failed could not write the file, in the system's words.
 QString saveError();
+
+/// True while changes the user made are held after a failed save (and were told to be).
+bool usersChangesUnsaved();
+
+/// While one lives, the saves made are the program's own (the start's, the close's): a failure
+/// of theirs is held like any other, but is no change the user made or was told about.
+class OwnSaves
+{
+public:
+    OwnSaves();
+    ~OwnSaves();
+    OwnSaves(const OwnSaves &) = delete;
+    OwnSaves &operator=(const OwnSaves &) = delete;
+};
 
 /// The number of the first server with exactly this address and port; 0 when none has them.
 qint16 findServerNumber(const QString &address, qint32 port);

@@ -16,9 +16,14 @@ Lookup &lookup()
     return current;
 }
 
-QString systemLookup(const QString &hostName)
+AsyncLookup &asyncLookup()
 {
-    const QHostInfo info = QHostInfo::fromName(hostName);
+    static AsyncLookup current;
+    return current;
+}
+
+QString firstIPv4Of(const QHostInfo &info)
+{
     if (info.error() != QHostInfo::NoError)
         return {};
     for (const QHostAddress &address : info.addresses()) {
@@ -26,6 +31,11 @@ QString systemLookup(const QString &hostName)
             return address.toString();
     }
     return {};
+}
+
+QString systemLookup(const QString &hostName)
+{
+    return firstIPv4Of(QHostInfo::fromName(hostName));
 }
 
 } // namespace
@@ -65,6 +75,27 @@ QString firstIPv4(const QString &hostName)
 void setLookup(Lookup newLookup)
 {
     lookup() = std::move(newLookup);
+}
+
+void lookUp(const QString &hostName, QObject *context, Answer answer)
+{
+    if (const auto dotted = dottedIPv4(hostName))
+        return answer(*dotted);
+    if (hostName.trimmed().isEmpty())
+        return answer({});
+    if (lookup())
+        return answer(lookup()(hostName));
+    if (asyncLookup())
+        return asyncLookup()(hostName, context, std::move(answer));
+    // Qt runs these on a pool of its own threads, many at once, and calls back on the context's
+    // thread; a context deleted first is never called back.
+    QHostInfo::lookupHost(hostName, context,
+                          [answer = std::move(answer)](const QHostInfo &info) { answer(firstIPv4Of(info)); });
+}
+
+void setAsyncLookup(AsyncLookup newLookup)
+{
+    asyncLookup() = std::move(newLookup);
 }
 
 } // namespace HostResolver

@@ -9,9 +9,8 @@
 // link or not; so the question is put beforehand.
 namespace LinkHandlers {
 
-/// True or false where the system can tell; nothing where it cannot (no xdg-mime, or a system
-/// whose own link opening reports a missing program, as Windows does). `xdgMime` replaces the
-/// xdg-mime found on the PATH, for tests.
+/// True or false where the system can tell; nothing where it cannot (no xdg-mime). Windows asks
+/// its registry. `xdgMime` replaces the xdg-mime found on the PATH, for tests (unused on Windows).
 std::optional<bool> hasHandler(const QString &scheme, const QString &xdgMime = {});
 
 } // namespace LinkHandlers

@@ -7,8 +7,9 @@
 namespace {
 
 const QByteArray showRequest = QByteArrayLiteral("show\n");
-// The running copy's answer: this, then the path of its settings file (UTF-8, percent-encoded
-// so that no byte of it can end the line), then a newline.
+// The running copy's answer: this, then the path of its settings file and, after a blank, its
+// login session (both UTF-8, percent-encoded so that no byte of them can end the line or hold a
+// blank), then a newline.
 const QByteArray settingsAnswer = QByteArrayLiteral("settings ");
 
 } // namespace
@@ -16,6 +17,7 @@ const QByteArray settingsAnswer = QByteArrayLiteral("settings ");
 SingleInstance::SingleInstance(const Place &place, QObject *parent)
     : SingleInstance(place.lockPath, place.serverName, parent)
 {
+    m_session = place.session;
 }
 
 SingleInstance::SingleInstance(const QString &lockPath, const QString &serverName, QObject *parent)
@@ -56,6 +58,7 @@ bool SingleInstance::tryBecomePrimary(std::chrono::milliseconds answerTimeout)
 bool SingleInstance::notifyPrimary(std::chrono::milliseconds timeout)
 {
     m_runningSettingsPath.clear();
+    m_runningSession.clear();
     QLocalSocket socket;
     socket.connectToServer(m_serverName);
     if (!socket.waitForConnected(int(timeout.count())))
@@ -69,9 +72,11 @@ bool SingleInstance::notifyPrimary(std::chrono::milliseconds timeout)
     QByteArray answer;
     while (!answer.endsWith('\n') && socket.waitForReadyRead(int(deadline.remainingTime())))
         answer += socket.readAll();
-    if (answer.startsWith(settingsAnswer) && answer.endsWith('\n'))
-        m_runningSettingsPath =
-            QString::fromUtf8(QByteArray::fromPercentEncoding(answer.mid(settingsAnswer.size()).chopped(1)));
+    if (answer.startsWith(settingsAnswer) && answer.endsWith('\n')) {
+        const QList<QByteArray> fields = answer.mid(settingsAnswer.size()).chopped(1).split(' ');
+        m_runningSettingsPath = QString::fromUtf8(QByteArray::fromPercentEncoding(fields.value(0)));
+        m_runningSession = QString::fromUtf8(QByteArray::fromPercentEncoding(fields.value(1)));
+    }
     socket.disconnectFromServer();
     return true;
 }
@@ -91,7 +96,8 @@ void SingleInstance::onRequest(QLocalSocket *socket)
 {
     if (!socket->readAll().contains(showRequest.trimmed()))
         return;
-    socket->write(settingsAnswer + m_settingsPath.toUtf8().toPercentEncoding() + '\n');
+    socket->write(settingsAnswer + m_settingsPath.toUtf8().toPercentEncoding() + ' '
+                  + m_session.toUtf8().toPercentEncoding() + '\n');
     // Out now: whoever handles the request may keep the event loop busy for a while.
     socket->flush();
     emit showRequested();

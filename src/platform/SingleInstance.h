@@ -19,11 +19,14 @@ class SingleInstance final : public QObject
     Q_DISABLE_COPY_MOVE(SingleInstance)
 
 public:
-    /// Where the copies of one user meet: the lock file, and the local socket's name.
+    /// Where the copies of one user meet: the lock file, and the local socket's name. `session`
+    /// names the login session this copy runs in, told to later copies that ask (empty where the
+    /// system has no such name).
     struct Place
     {
         QString lockPath;
         QString serverName;
+        QString session;
     };
 
     /// This user's place. Each system keeps its own rules for it (SingleInstancePlace_*.cpp).
@@ -48,6 +51,11 @@ public:
     /// The settings file of the running copy, as it answered notifyPrimary(); empty when it did
     /// not answer in time.
     QString runningSettingsPath() const { return m_runningSettingsPath; }
+    /// The login session the running copy runs in, as it answered notifyPrimary().
+    QString runningSession() const { return m_runningSession; }
+    /// True when the running copy answered from a login session other than this copy's: its
+    /// window came forward where this user cannot see it.
+    bool runningElsewhere() const { return !m_runningSession.isEmpty() && m_runningSession != m_session; }
 
 signals:
     /// A later copy asked us to show the window.
@@ -63,5 +71,7 @@ private:
     QLockFile m_lock;
     QLocalServer m_server;
     QString m_settingsPath;
+    QString m_session;
     QString m_runningSettingsPath;
+    QString m_runningSession;
 };

@@ -27,5 +27,6 @@ SingleInstance::Place SingleInstance::defaultPlace()
     const QDir folder(meetingFolder());
     const QString name = QStringLiteral("zib-%1").arg(qulonglong(::getuid()));
     // A full path: the socket sits beside the lock, not in the temporary folder Qt would pick.
-    return {folder.filePath(name + QStringLiteral(".lock")), folder.filePath(name + QStringLiteral(".socket"))};
+    return {folder.filePath(name + QStringLiteral(".lock")), folder.filePath(name + QStringLiteral(".socket")),
+            qEnvironmentVariable("XDG_SESSION_ID")};
 }

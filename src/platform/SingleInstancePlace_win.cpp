@@ -2,6 +2,7 @@
 
 #include <QCryptographicHash>
 #include <QDir>
+#include <QStandardPaths>
 
 #include <qt_windows.h>
 
@@ -32,14 +33,20 @@ QByteArray userSid()
 
 } // namespace
 
-// Pipe names are seen by every session on the machine: the user and the session (a second
-// login of the same account over Remote Desktop runs a copy of its own) go into the name.
+// One copy per account, not per login session: every session of an account (a second login
+// over Remote Desktop, a switched user left logged in) reads and writes the same settings file,
+// and two copies would each overwrite the other's servers. Pipe names are seen by every session
+// on the machine, so the account's id alone makes the name. The lock sits in the account's local
+// application data, not in the temporary folder, which Remote Desktop may give each session
+// a folder of its own in.
 SingleInstance::Place SingleInstance::defaultPlace()
 {
     DWORD session = 0;
     ProcessIdToSessionId(GetCurrentProcessId(), &session);
-    const QByteArray key = userSid() + '/' + QByteArray::number(quint64(session));
     const QString name = QStringLiteral("zib-%1").arg(
-        QString::fromLatin1(QCryptographicHash::hash(key, QCryptographicHash::Sha1).toHex().left(16)));
-    return {QDir(QDir::tempPath()).filePath(name + QStringLiteral(".lock")), name};
+        QString::fromLatin1(QCryptographicHash::hash(userSid(), QCryptographicHash::Sha1).toHex().left(16)));
+    QString folder = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+    if (folder.isEmpty() || !QDir(folder).exists())
+        folder = QDir::tempPath();
+    return {QDir(folder).filePath(name + QStringLiteral(".lock")), name, QString::number(quint64(session))};
 }

@@ -33,6 +33,7 @@ struct Field
 {
     QString text;
     qsizetype next = 0;
+    QByteArrayView raw;
 };
 
 std::optional<qsizetype> terminatorFrom(QByteArrayView bytes, qsizetype p)
@@ -50,7 +51,8 @@ std::optional<Field> stringAt(QByteArrayView bytes, qsizetype p)
     const auto zero = terminatorFrom(bytes, p);
     if (!zero)
         return std::nullopt;
-    return Field{TextCodec::decode(bytes.sliced(p, *zero - p)), *zero + 1};
+    const QByteArrayView raw = bytes.sliced(p, *zero - p);
+    return Field{TextCodec::decode(raw), *zero + 1, raw};
 }
 
 PlayersReply parsePlayers(QByteArrayView bytes)
@@ -95,7 +97,7 @@ std::optional<InfoReply> parseInfo(QByteArrayView bytes)
     if (maxPlayersOffset >= bytes.size())
         return std::nullopt;
     const auto maxPlayers = static_cast<qint16>(static_cast<quint8>(bytes[maxPlayersOffset]) - 1);
-    return InfoReply{name->text, map->text, maxPlayers, bytes[typeOffset]};
+    return InfoReply{name->text, map->text, maxPlayers, bytes[typeOffset], name->raw.toByteArray()};
 }
 
 // All or nothing, as with 'C': a reply cut before its maximum-players byte stores nothing.
@@ -119,7 +121,7 @@ std::optional<InfoReply> parseBinaryInfo(QByteArrayView bytes)
         return std::nullopt;
     // Here the byte is the real capacity: nothing is taken off it.
     const auto maxPlayers = static_cast<qint16>(static_cast<quint8>(bytes[maxPlayersOffset]));
-    return InfoReply{name->text, map->text, maxPlayers, binaryInfoType};
+    return InfoReply{name->text, map->text, maxPlayers, binaryInfoType, name->raw.toByteArray()};
 }
 
 std::optional<ChallengeReply> parseChallenge(QByteArrayView bytes)
@@ -209,7 +211,7 @@ void applyReply(GameServer &server, const Reply &reply)
         server.setPlayerNames(players->playerNames);
         server.setActivePlayers(players->activePlayers);
     } else if (const auto *info = std::get_if<InfoReply>(&reply)) {
-        server.setName(info->name);
+        server.setLearnedName(info->name, info->nameBytes);
         server.setMapName(info->mapName);
         server.setMaxPlayers(info->maxPlayers);
     }

@@ -50,6 +50,8 @@ struct InfoReply
     qint16 maxPlayers = 0;
     /// The type byte it came with: only a 'C' proves that the server answers the text queries.
     char type = 'C';
+    /// The name's bytes as the server sent them, which the settings file keeps as they are.
+    QByteArray nameBytes;
 };
 
 /// An 'A' reply: the server wants this challenge echoed before it answers.

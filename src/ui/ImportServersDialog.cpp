@@ -10,7 +10,14 @@
 #include <QTreeWidget>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace {
+
+// Names past this many characters get their whole text as a tip.
+constexpr qsizetype longName = 40;
+// The name column never pushes the others out of sight.
+constexpr int maxNameWidth = 300;
 
 QString lastPlayedText(qint64 seconds)
 {
@@ -47,6 +54,9 @@ ImportServersDialog::ImportServersDialog(QList<SteamImport::Entry> entries, QWid
              entry.source == SteamImport::Source::Favourite ? QStringLiteral("Favourite") : QStringLiteral("History"),
              lastPlayedText(entry.lastPlayed), SteamImport::gameName(entry.appId)});
         item->setCheckState(NameColumn, entry.ticked ? Qt::Checked : Qt::Unchecked);
+        // A long name is shown elided; the tip gives it whole.
+        if (entry.name.size() > longName)
+            item->setToolTip(NameColumn, entry.name);
         if (entry.watched || !entry.address) {
             item->setFlags(item->flags() & ~(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled));
             item->setToolTip(NameColumn, entry.watched ? QStringLiteral("Already in your list")
@@ -60,6 +70,8 @@ ImportServersDialog::ImportServersDialog(QList<SteamImport::Entry> entries, QWid
     m_serversTree->header()->setResizeContentsPrecision(100);
     for (int column = 0; column < ColumnCount; ++column)
         m_serversTree->resizeColumnToContents(column);
+    m_serversTree->setColumnWidth(NameColumn, std::min(m_serversTree->columnWidth(NameColumn), maxNameWidth));
+    m_serversTree->setTextElideMode(Qt::ElideRight);
     m_serversTree->header()->setStretchLastSection(true);
 
     auto *buttons = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);

@@ -45,6 +45,12 @@ void notSaved(QWidget *parent, const QString &path, const QString &reason)
                       .arg(QDir::toNativeSeparators(path), reason));
 }
 
+void lostAtClose(QWidget *parent, const QString &path, const QString &reason)
+{
+    error(parent, QStringLiteral("Your changes could not be saved in\n%1\n(%2).\n\nZib is closing, so they are lost.")
+                      .arg(QDir::toNativeSeparators(path), reason));
+}
+
 bool confirm(QWidget *parent, const QString &text, const QString &title)
 {
     return show(parent, text, title, QMessageBox::Ok | QMessageBox::Cancel, QMessageBox::NoIcon) == QMessageBox::Ok;

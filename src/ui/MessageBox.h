@@ -22,6 +22,9 @@ void error(QWidget *parent, const QString &text);
 /// reason; the change is kept and saved again with the next one.
 void notSaved(QWidget *parent, const QString &path, const QString &reason);
 
+/// The "ERROR" box at the close, for changes that were kept for a next save that now never comes.
+void lostAtClose(QWidget *parent, const QString &path, const QString &reason);
+
 /// An OK/Cancel question without an icon; true on OK.
 bool confirm(QWidget *parent, const QString &text, const QString &title);
 

@@ -6,6 +6,7 @@
 #include "model/mdlZibProcessing.h"
 #include "platform/LinkHandlers.h"
 #include "platform/SteamFolders.h"
+#include "ui/HostLookups.h"
 #include "ui/ImportServersDialog.h"
 #include "ui/MessageBox.h"
 #include "ui/ServerGrid.h"
@@ -156,11 +157,17 @@ void ServerGridMenu::onCellDoubleClicked(int row)
 void ServerGridMenu::addAndReport(const QList<ServerAdditions::Candidate> &candidates,
                                   const QList<AddressList::Refused> &refused, const QString &title)
 {
-    const ServerAdditions::Outcome outcome = ServerAdditions::addServers(candidates, ServerListEdits::newServerName);
-    if (outcome.added > 0)
-        emit serversAdded();
-    MessageBox::show(m_window, ServerAdditions::summary(outcome, refused), title, QMessageBox::Ok,
-                     QMessageBox::Information);
+    // The servers are added once every name has answered (or Cancel was pressed), against the
+    // list as it is then.
+    HostLookups::start(m_window, ServerAdditions::hostNames(candidates), title,
+                       [this, candidates, refused, title](const HostLookups::Result &lookedUp) {
+                           const ServerAdditions::Outcome outcome = ServerAdditions::addServers(
+                               candidates, ServerListEdits::newServerName, lookedUp.addresses);
+                           if (outcome.added > 0)
+                               emit serversAdded();
+                           MessageBox::show(m_window, ServerAdditions::summary(outcome, refused), title,
+                                            QMessageBox::Ok, QMessageBox::Information);
+                       });
 }
 
 void ServerGridMenu::onAddFromClipboard()

@@ -10,6 +10,7 @@
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
 #include "ui/ServerGrid.h"
+#include "ui/HostLookups.h"
 #include "ui/ServerGridMenu.h"
 #include "ui/ServerListEdits.h"
 #include "ui/filtersWindow.h"
@@ -210,11 +211,16 @@ void mainZibWindow::startUp()
     // The one-copy check has already been made by the time the window exists.
     m_engine.disableChecking();
     settingsPath = m_options.settingsPath.isEmpty() ? defaultSettingsPath() : m_options.settingsPath;
-    loadSettings();
-    loadGameServers();
-    saveGameServers();
-    loadClanFilters();
-    saveClanFilters();
+    {
+        // Host names turned into addresses, nothing the user changed: a file that cannot take
+        // them is no news to tell at the close.
+        const OwnSaves own;
+        loadSettings();
+        loadGameServers();
+        saveGameServers();
+        loadClanFilters();
+        saveClanFilters();
+    }
     lastAlertTime = Clock::now().addSecs(-3600);
 
     const ConnectionState::State connection =
@@ -334,7 +340,14 @@ void mainZibWindow::closeEvent(QCloseEvent *event)
     if (!m_started || m_shutDown)
         return;
     m_shutDown = true;
-    mdlZibProcessing::saveGameServers();
+    {
+        const mdlZibProcessing::OwnSaves own;
+        mdlZibProcessing::saveGameServers();
+    }
+    // Closing is never refused; but changes the user was told are kept for the next save have
+    // no next save now.
+    if (mdlZibProcessing::usersChangesUnsaved())
+        MessageBox::lostAtClose(this, mdlZibProcessing::settingsPath, mdlZibProcessing::saveError());
     m_alerts.closePopup();
     m_engine.closeSocket();
     m_sysTray.hide();
@@ -525,24 +538,26 @@ void mainZibWindow::onAddServerClicked()
         MessageBox::error(this, ServerListEdits::addRejected());
         return;
     }
-    auto server = std::make_shared<GameServer>();
-    server->setName(ServerListEdits::newServerName);
-    server->setPort(entry->port);
-    server->setAddress(entry->address);
-    server->setServerNumber(qint16(gameServers.size() + 1));
-    gameServers.append(server);
-    const bool saved = saveGameServers();
-    if (server->address().isEmpty()) {
-        // The address did not resolve, so its section could not be written. Kept in the list it
-        // would leave a hole in the file's numbering, and every server added after it would be
-        // lost at the next start; take it back out instead.
-        gameServers.removeOne(server);
-        MessageBox::error(this, ServerListEdits::addRejected());
-        return;
-    }
-    if (!saved)
-        MessageBox::notSaved(this, settingsPath, saveError());
-    updateServerGrid();
+    // A name that takes long to answer must not hold the window or the checks.
+    HostLookups::start(this, {entry->address}, ServerListEdits::addTitle,
+                       [this, entry = *entry](const HostLookups::Result &lookedUp) {
+                           if (lookedUp.cancelled)
+                               return;
+                           // A name that did not resolve could not be written: kept in the list it
+                           // would leave a hole in the file's numbering.
+                           const QString address = lookedUp.addresses.value(entry.address);
+                           if (address.isEmpty() || gameServers.size() >= std::numeric_limits<qint16>::max()) {
+                               MessageBox::error(this, ServerListEdits::addRejected());
+                               return;
+                           }
+                           auto server = std::make_shared<GameServer>();
+                           server->setName(ServerListEdits::newServerName);
+                           server->setPort(entry.port);
+                           server->setAddress(address);
+                           if (!appendGameServers({server}))
+                               MessageBox::notSaved(this, settingsPath, saveError());
+                           updateServerGrid();
+                       });
 }
 
 void mainZibWindow::onRemoveServerClicked()

@@ -40,6 +40,20 @@ TEST(AddressList, ProseAroundTheAddressesIsPassedOver)
     EXPECT_TRUE(AddressList::parse(u"").addresses.isEmpty());
 }
 
+// A word without a port is taken as a host only when it ends in a top-level domain in use.
+TEST(AddressList, FileNamesInChatAreNoHosts)
+{
+    const auto found = AddressList::parse(u"put it in server.cfg and autoexec.cfg, then run hlds.exe (see readme.txt) "
+                                          u"on Frag.Example.DE or xn--80ak6aa92e.xn--p1ai; 10.0.0.1 too");
+    EXPECT_TRUE(found.refused.isEmpty()) << found.refused.value(0).text.toStdString();
+    std::vector<std::string> got;
+    for (const Address &address : found.addresses)
+        got.push_back(text(address));
+    EXPECT_EQ(got, (std::vector<std::string>{"Frag.Example.DE:27015", "xn--80ak6aa92e.xn--p1ai:27015", "10.0.0.1:27015"}));
+    // With a port it is meant as an address whatever its ending.
+    EXPECT_EQ(AddressList::parse(u"lan.box:27016").addresses, (QList<Address>{{QStringLiteral("lan.box"), 27016}}));
+}
+
 TEST(AddressList, BadPortsAndBadHostsAreRefusedWithAReason)
 {
     for (const char16_t *bad : {u"10.0.0.1:0", u"10.0.0.1:65536", u"10.0.0.1:99999999", u"10.0.0.1:27a15",

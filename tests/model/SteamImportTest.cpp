@@ -178,3 +178,30 @@ TEST_F(SteamImportTest, AdditionsSkipDuplicatesAfterResolvingAndWriteOnce)
     EXPECT_FALSE(unsaved.saved);
     EXPECT_TRUE(ServerAdditions::summary(unsaved).contains(QStringLiteral("could not write its settings file")));
 }
+
+// A crafted file's huge names are cut to what the settings file keeps, between characters.
+TEST_F(SteamImportTest, NamesAreCutToWhatTheSettingsFileKeeps)
+{
+    const QByteArray huge = QByteArray("\xE2\x98\x85") + QByteArray(200 * 1024, 'x');
+    const QByteArray wide = QStringLiteral("Сервер ").toUtf8().repeated(40);
+    const QString path = writeBrowserFile(QStringLiteral("Huge"), QStringLiteral("1"),
+                                          browserFile(entry(0, huge.constData(), "10.0.0.1:27015", "10", "1")
+                                                          + entry(1, wide.constData(), "10.0.0.2:27015", "10", "1"),
+                                                      {}));
+    const QList<Entry> entries = SteamImport::readFile(path).entries;
+    ASSERT_EQ(entries.size(), 2);
+    EXPECT_EQ(entries[0].name, QString::fromUtf8(huge.left(ProfileFile::maxValueLength)));
+    EXPECT_LE(entries[1].name.toUtf8().size(), ProfileFile::maxValueLength);
+    EXPECT_TRUE(QString::fromUtf8(wide).startsWith(entries[1].name));
+    EXPECT_GT(entries[1].name.toUtf8().size(), ProfileFile::maxValueLength - 2) << "cut at the last whole character";
+
+    QList<ServerAdditions::Candidate> candidates;
+    for (const Entry &e : entries)
+        candidates.append({*e.address, e.name});
+    ASSERT_EQ(ServerAdditions::addServers(candidates, QStringLiteral("New Server")).added, 2);
+    loadGameServers();
+    ASSERT_EQ(gameServers.size(), 2);
+    EXPECT_EQ(gameServers[0]->name(), entries[0].name) << "what is written is read back whole";
+    EXPECT_EQ(gameServers[1]->name(), entries[1].name);
+    EXPECT_LT(fileBytes().size(), 1024);
+}

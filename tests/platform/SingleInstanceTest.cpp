@@ -71,3 +71,18 @@ TEST_F(SingleInstanceTest, NobodyToNotifyIsReported)
     SingleInstance lone(lockPath(), m_name);
     EXPECT_FALSE(lone.notifyPrimary(100ms));
 }
+
+TEST_F(SingleInstanceTest, ACopyInAnotherSessionOfTheAccountIsTurnedAwayAndToldWhere)
+{
+    SingleInstance first(SingleInstance::Place{lockPath(), m_name, QStringLiteral("1")});
+    ASSERT_TRUE(first.tryBecomePrimary());
+    for (const QString &session : {QStringLiteral("2"), QStringLiteral("1")}) {
+        SingleInstance second(SingleInstance::Place{lockPath(), m_name, session});
+        EXPECT_FALSE(second.tryBecomePrimary(200ms));
+        auto told = std::async(std::launch::async, [&second] { return second.notifyPrimary(); });
+        EXPECT_TRUE(QTest::qWaitFor([&] { return told.wait_for(0s) == std::future_status::ready; }, 3000));
+        EXPECT_TRUE(told.get());
+        EXPECT_EQ(second.runningSession(), QStringLiteral("1"));
+        EXPECT_EQ(second.runningElsewhere(), session != QStringLiteral("1")) << "from session " << session.toStdString();
+    }
+}

@@ -415,3 +415,33 @@ TEST_F(QueryDatagramsTest, HostileBytesNeverYieldMoreThanTheDatagramHolds)
 }
 
 } // namespace
+
+// A name a server gave itself is stored in the bytes it came in, whatever the file holds
+// already: that is what the server called itself, and what other readers of the file see.
+TEST_F(QueryDatagramsTest, ALearnedNameIsSavedInTheServersOwnBytes)
+{
+    struct Case
+    {
+        QByteArray file;
+        QByteArray sent;
+    };
+    const QByteArray server = "[GAMESERVER 1]\r\nName=New Server\r\nAddress=10.0.0.1\r\nPort=27015\r\n";
+    const Case cases[] = {
+        {"[CLANFILTER 1]\r\nTag=[\xC3\x89]\r\n" + server, fromHex("43 61 66 E9 20 99")},
+        {"[CLANFILTER 1]\r\nTag=[\xC9]\r\n" + server, QStringLiteral("Café ™").toUtf8()},
+    };
+    for (const Case &c : cases) {
+        writeFile(c.file);
+        mdlZibProcessing::loadGameServers();
+        auto info = description();
+        info.name = c.sent;
+        handleReply(HlReplies::infoReply(info, "10.0.0.1:27015"), QStringLiteral("10.0.0.1"), 27015);
+        ASSERT_EQ(mdlZibProcessing::gameServers[0]->name(), QStringLiteral("Café ™"));
+        ASSERT_TRUE(mdlZibProcessing::saveGameServers());
+        EXPECT_TRUE(fileBytes().contains("\r\nName=" + c.sent + "\r\n")) << fileBytes().toHex(' ').toStdString();
+    }
+    // A name given otherwise follows the file's rules again: it keeps the value's UTF-8.
+    mdlZibProcessing::gameServers[0]->setName(QStringLiteral("Café ™ 2"));
+    ASSERT_TRUE(mdlZibProcessing::saveGameServers());
+    EXPECT_TRUE(fileBytes().contains("\r\nName=" + QStringLiteral("Café ™ 2").toUtf8() + "\r\n"));
+}

@@ -22,6 +22,7 @@ void SettingsFixture::TearDown()
 {
     mdlZibProcessing::resetState();
     HostResolver::setLookup({});
+    HostResolver::setAsyncLookup({});
     Clock::setSource({});
 }
 

@@ -68,6 +68,8 @@ void MainWindowFixture::SetUp()
 
 void MainWindowFixture::TearDown()
 {
+    // A test that leaves a change unsaved would meet the close's box; it is answered here.
+    MessageBox::setNextAnswer(QMessageBox::Ok);
     if (m_window)
         m_window->close();
     m_window.reset();

@@ -3,10 +3,15 @@
 #include "model/GameServer.h"
 #include "model/mdlZibProcessing.h"
 #include "ui/MessageBox.h"
+#include "ui/ServerGridMenu.h"
 #include "ui/ServerListEdits.h"
 
+#include <QAction>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
+#include <QMenu>
 #include <QPushButton>
 #include <QTest>
 
@@ -294,3 +299,69 @@ TEST_F(ServerEdits, StartAndCloseNeverTellOfAFileTheyCannotWrite)
     EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 1"), QStringLiteral("Address")), QStringLiteral("game.example.org"));
 }
 
+
+// Servers added from the grid's menu go through the same save as every other change: what a
+// failed save left held is written with them, in the numbers the list has.
+TEST_F(ServerEdits, AdditionsAfterAFailedSaveWriteTheHeldChangesWithThem)
+{
+    const auto paste = [this](const QString &text) {
+        QGuiApplication::clipboard()->setText(text);
+        MessageBox::resetForTests();
+        MessageBox::setNextAnswer(QMessageBox::Ok);
+        m_window->findChild<ServerGridMenu *>(QStringLiteral("serverGridMenu"))
+            ->menu()
+            ->findChild<QAction *>(QStringLiteral("actAddFromClipboard"))
+            ->trigger();
+        return MessageBox::lastShown().value_or(MessageBox::Shown{}).text;
+    };
+    const auto addressesOnFile = [] {
+        loadGameServers();
+        QStringList addresses;
+        for (const auto &server : std::as_const(gameServers))
+            addresses << server->address();
+        return addresses;
+    };
+    const QFile::Permissions writable = QFile::ReadOwner | QFile::WriteOwner;
+    startWith(3);
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, QFile::ReadOwner));
+    clickCell(rowOfServer(2), 1);
+    MessageBox::resetForTests();
+    MessageBox::setNextAnswer(QMessageBox::Ok); // the question
+    MessageBox::setNextAnswer(QMessageBox::Ok); // the box that tells
+    QTest::mouseClick(control<QPushButton>("btnRemoveServer"), Qt::LeftButton);
+    expectNotSavedBox(QStringLiteral("read-only"));
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, writable));
+    EXPECT_TRUE(paste(QStringLiteral("10.0.0.9:27009")).startsWith(QStringLiteral("Added 1 server.")));
+    EXPECT_TRUE(saveSettings(QStringLiteral("30"), QStringLiteral("5"), QStringLiteral("1"))) << "the next change";
+    EXPECT_EQ(addressesOnFile(),
+              (QStringList{QStringLiteral("10.0.0.1"), QStringLiteral("10.0.0.3"), QStringLiteral("10.0.0.9")}));
+
+    // An added server the file could not take, then a paste: no gap in the file's numbering.
+    m_window->close();
+    m_window.reset();
+    startWith(1);
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, QFile::ReadOwner));
+    add(QStringLiteral("10.0.0.5:27005"));
+    expectNotSavedBox(QStringLiteral("read-only"));
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, writable));
+    EXPECT_TRUE(paste(QStringLiteral("10.0.0.6:27006")).startsWith(QStringLiteral("Added 1 server.")));
+    EXPECT_EQ(addressesOnFile(),
+              (QStringList{QStringLiteral("10.0.0.1"), QStringLiteral("10.0.0.5"), QStringLiteral("10.0.0.6")}));
+}
+
+TEST_F(ServerEdits, ChangesStillUnsavedAtTheCloseAreToldLost)
+{
+    startWith(2);
+    ASSERT_TRUE(QFile::setPermissions(settingsPath, QFile::ReadOwner));
+    add(QStringLiteral("10.0.0.9:27015"));
+    expectNotSavedBox(QStringLiteral("read-only"));
+    MessageBox::resetForTests();
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    m_window->close();
+    const auto shown = MessageBox::lastShown();
+    ASSERT_TRUE(shown.has_value()) << "the close says so";
+    EXPECT_EQ(shown->title, QStringLiteral("ERROR"));
+    EXPECT_TRUE(shown->text.contains(QDir::toNativeSeparators(settingsPath)));
+    EXPECT_TRUE(shown->text.contains(QStringLiteral("lost"))) << shown->text.toStdString();
+    EXPECT_FALSE(m_window->isVisible()) << "and closes all the same";
+}

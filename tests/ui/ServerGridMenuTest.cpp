@@ -1,6 +1,7 @@
 #include "MainWindowFixture.h"
 
 #include "model/mdlZibProcessing.h"
+#include "platform/HostResolver.h"
 #include "platform/settingsfile/ProfileFile.h"
 #include "ui/ImportServersDialog.h"
 #include "ui/MessageBox.h"
@@ -15,6 +16,8 @@
 #include <QFile>
 #include <QMenu>
 #include <QPlainTextEdit>
+#include <QPointer>
+#include <QProgressDialog>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -270,3 +273,60 @@ TEST_F(ServerGridMenuTest, ImportListsTheClientsServersAndAddsTheTickedOnes)
 }
 
 #include "ServerGridMenuTest.moc"
+
+// Names that take long to answer hold neither the window nor the checks: they are all asked at
+// once, a progress box with a Cancel shows after a moment, and Cancel adds what did answer.
+TEST_F(ServerGridMenuTest, SlowHostNamesAreLookedUpTogetherAndCanBeCancelled)
+{
+    struct Pending
+    {
+        QPointer<QObject> context;
+        HostResolver::Answer answer;
+    };
+    QMap<QString, Pending> asked;
+    HostResolver::setLookup({});
+    HostResolver::setAsyncLookup([&asked](const QString &host, QObject *context, HostResolver::Answer answer) {
+        asked.insert(host, {context, std::move(answer)});
+    });
+    int ticks = 0;
+    QTimer ticker;
+    QObject::connect(&ticker, &QTimer::timeout, &ticker, [&ticks] { ++ticks; });
+    ticker.start(20);
+
+    QGuiApplication::clipboard()->setText(QStringLiteral("slow.example.net:27001 quick.example.org:27002 10.0.0.7:27007"));
+    trigger("actAddFromClipboard");
+    EXPECT_EQ(asked.keys(), (QStringList{QStringLiteral("quick.example.org"), QStringLiteral("slow.example.net")}));
+    asked[QStringLiteral("quick.example.org")].answer(QStringLiteral("10.0.0.8"));
+    QProgressDialog *progress = m_window->findChild<QProgressDialog *>(QStringLiteral("hostLookupProgress"));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([progress] { return progress->isVisible(); }, 5000));
+    EXPECT_GT(ticks, 5) << "the window's events go on meanwhile";
+    EXPECT_EQ(gameServers.size(), 2) << "nothing added before the names answer";
+
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    auto *cancel = progress->findChild<QPushButton *>();
+    ASSERT_NE(cancel, nullptr);
+    EXPECT_EQ(cancel->text(), QStringLiteral("Cancel"));
+    QTest::mouseClick(cancel, Qt::LeftButton);
+    ASSERT_TRUE(MessageBox::lastShown().has_value());
+    const QString summary = MessageBox::lastShown()->text;
+    EXPECT_TRUE(summary.startsWith(QStringLiteral("Added 2 servers."))) << summary.toStdString();
+    EXPECT_TRUE(summary.contains(QStringLiteral("cancelled:\r\n    slow.example.net"))) << summary.toStdString();
+    ASSERT_EQ(gameServers.size(), 4);
+    EXPECT_EQ(gameServers[2]->address(), QStringLiteral("10.0.0.8"));
+    EXPECT_TRUE(QTest::qWaitFor([&] { return asked[QStringLiteral("slow.example.net")].context.isNull(); }, 2000))
+        << "the cancelled look-up is given up";
+
+    // "Add New Server" with a name that hangs: the same box, and Cancel adds nothing.
+    asked.clear();
+    MessageBox::resetForTests();
+    MessageBox::setNextInput(QStringLiteral("hangs.example.net:27015"));
+    QTest::mouseClick(control<QPushButton>("btnAddServer"), Qt::LeftButton);
+    ASSERT_TRUE(asked.contains(QStringLiteral("hangs.example.net")));
+    progress = m_window->findChild<QProgressDialog *>(QStringLiteral("hostLookupProgress"));
+    ASSERT_NE(progress, nullptr);
+    EXPECT_TRUE(QTest::qWaitFor([progress] { return progress->isVisible(); }, 5000));
+    progress->cancel();
+    EXPECT_EQ(gameServers.size(), 4);
+    EXPECT_EQ(MessageBox::lastShown()->title, QStringLiteral("Add a new Game Server")) << "only the prompt was shown";
+}

@@ -111,6 +111,11 @@ def main():
             outcome[t] = "FAILED"
     passed = sum(1 for v in outcome.values() if v == "OK")
     failed = sorted(t for t, v in outcome.items() if v == "FAILED")
+    if status != 0 and not failed:
+        # Every test passed and the executable still failed: it crashed or was killed while
+        # cleaning up, which would hide faults in destructors and static teardown.
+        print(f"[  FAILED  ] the executable ended with status {status} after its last test", flush=True)
+        failed.append(f"(exit status {status})")
     skipped = sum(1 for v in outcome.values() if v == "SKIPPED")
     for t in failed:
         print(f"failed: {t}")

@@ -175,9 +175,8 @@ QByteArray nameBytes(const QString &name)
 
 // CR, LF and NUL would end the line early, so they become blanks; leading blanks are dropped,
 // as a read would drop them anyway.
-QByteArray valueBytes(const QString &value, Encoding encoding)
+QByteArray lineSafe(QByteArray bytes)
 {
-    QByteArray bytes = toFileBytes(value, encoding);
     for (char &c : bytes) {
         if (c == '\r' || c == '\n' || c == '\0')
             c = ' ';
@@ -186,6 +185,21 @@ QByteArray valueBytes(const QString &value, Encoding encoding)
     while (lead < bytes.size() && isBlank(bytes[lead]))
         ++lead;
     return lead == 0 ? bytes : bytes.sliced(lead);
+}
+
+QByteArray valueBytes(const QString &value, Encoding encoding)
+{
+    return lineSafe(toFileBytes(value, encoding));
+}
+
+// Bytes from elsewhere, cut as a read would cut them: what lies past that is never read back.
+QByteArray rawValueBytes(const QByteArray &raw)
+{
+    if (raw.size() <= maxValueLength)
+        return lineSafe(raw);
+    const qsizetype kept =
+        TextCodec::isUtf8(raw) ? TextCodec::decodePrefix(raw, maxValueLength).toUtf8().size() : maxValueLength;
+    return lineSafe(raw.left(kept));
 }
 
 bool hasLineBreak(QByteArrayView text)
@@ -413,9 +427,14 @@ struct detail::Document
         stamp = readAt;
     }
 
-    /// Whether the change needs the file written.
-    bool write(const QString &sectionText, const QString &keyText, const QString &valueText)
+    /// Whether the change needs the file written. `raw`, when given, is stored as it is instead
+    /// of the text's bytes.
+    bool write(const QString &sectionText, const QString &keyText, const QString &valueText,
+               const std::optional<QByteArray> &raw = std::nullopt)
     {
+        const auto newValueBytes = [&](const QString &text, QByteArrayView stored) {
+            return raw ? rawValueBytes(*raw) : this->newValueBytes(text, stored);
+        };
         const QByteArray sectionName = nameBytes(sectionText);
         const QByteArray keyName = nameBytes(keyText);
 
@@ -495,10 +514,11 @@ struct detail::Change
     QString key;
     QString value;
     bool removesSection = false;
+    std::optional<QByteArray> raw;
 
     bool applyTo(Document &document) const
     {
-        return removesSection ? document.remove(section) : document.write(section, key, value);
+        return removesSection ? document.remove(section) : document.write(section, key, value, raw);
     }
 };
 
@@ -734,13 +754,19 @@ QString Batch::readString(const QString &section, const QString &key, const QStr
 
 void Batch::writeString(const QString &section, const QString &key, const QString &value)
 {
-    m_changes.push_back({section, key, value, false});
+    m_changes.push_back({section, key, value, false, std::nullopt});
+    m_changed = m_changes.back().applyTo(*m_document) || m_changed;
+}
+
+void Batch::writeBytes(const QString &section, const QString &key, const QByteArray &bytes)
+{
+    m_changes.push_back({section, key, {}, false, bytes});
     m_changed = m_changes.back().applyTo(*m_document) || m_changed;
 }
 
 void Batch::deleteSection(const QString &section)
 {
-    m_changes.push_back({section, {}, {}, true});
+    m_changes.push_back({section, {}, {}, true, std::nullopt});
     m_changed = m_changes.back().applyTo(*m_document) || m_changed;
 }
 
@@ -791,6 +817,15 @@ bool Batch::commit()
 QString Batch::errorString() const
 {
     return m_error;
+}
+
+QString keptText(const QString &text)
+{
+    // UTF-8 takes as many bytes as Windows-1252 or more, so what it keeps any encoding keeps.
+    if (text.size() * 3 <= maxValueLength)
+        return text;
+    const QByteArray utf8 = text.toUtf8();
+    return utf8.size() <= maxValueLength ? text : TextCodec::decodePrefix(utf8, maxValueLength);
 }
 
 QString readString(const QString &path, const QString &section, const QString &key, const QString &defaultValue)

@@ -22,6 +22,10 @@ struct Change;
 /// Most bytes of a value a read returns; longer values are cut there, between characters.
 inline constexpr qsizetype maxValueLength = 254;
 
+/// The longest start of a text, cut between characters, that a read gives back whole in any
+/// encoding the file may store it in.
+QString keptText(const QString &text);
+
 /// The value of `key` in `section`, or `defaultValue` (its trailing spaces dropped) when the
 /// file, the section or the key is missing.
 QString readString(const QString &path, const QString &section, const QString &key, const QString &defaultValue);
@@ -60,6 +64,9 @@ public:
 
     QString readString(const QString &section, const QString &key, const QString &defaultValue) const;
     void writeString(const QString &section, const QString &key, const QString &value);
+    /// Stores these bytes whatever the file's encoding, for text that came as bytes from
+    /// elsewhere (a server's name): cut as a read would cut them, CR, LF and NUL as blanks.
+    void writeBytes(const QString &section, const QString &key, const QByteArray &bytes);
     void deleteSection(const QString &section);
 
     /// Writes the file when a change needs it. False when it could not be written; a batch that
@@ -67,6 +74,8 @@ public:
     /// missing in a missing folder). The batch can be used again after it; after a failure it
     /// still holds its changes, and the next commit tries them again.
     bool commit();
+    /// True when the batch holds changes the file does not have yet.
+    bool hasChanges() const { return m_changed; }
     /// Why the last commit failed, in the system's words ("the file is read-only" for a file
     /// made read-only); empty after one that succeeded.
     QString errorString() const;

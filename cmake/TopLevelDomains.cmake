@@ -1,0 +1,23 @@
+# Writes the top-level domains of the public suffix list (its entries of one label, ASCII only)
+# as a sorted C++ table: cmake -DLIST=public_suffix_list.dat -DOUT=TopLevelDomains.cpp -P this.
+file(STRINGS "${LIST}" lines ENCODING UTF-8)
+set(domains)
+foreach(line IN LISTS lines)
+    string(STRIP "${line}" line)
+    if(line MATCHES "^[a-z0-9-]+$")
+        list(APPEND domains "${line}")
+    endif()
+endforeach()
+list(REMOVE_DUPLICATES domains)
+list(SORT domains)
+list(LENGTH domains count)
+if(count LESS 250)
+    message(FATAL_ERROR "${LIST} lists only ${count} top-level domains; is it the public suffix list?")
+endif()
+set(body "")
+foreach(domain IN LISTS domains)
+    string(APPEND body "    \"${domain}\",\n")
+endforeach()
+file(WRITE "${OUT}" "// Made at build time from ${LIST}.\n#include \"model/TopLevelDomains.h\"\n\n"
+    "namespace TopLevelDomains::detail {\n\nconst std::string_view sorted[] = {\n${body}};\n"
+    "const std::size_t count = ${count};\n\n} // namespace TopLevelDomains::detail\n")
