@@ -2,6 +2,7 @@
 
 #include "model/Numeric.h"
 #include "platform/AppPaths.h"
+#include "platform/SecretFile.h"
 #include "platform/settingsfile/ProfileFile.h"
 
 
@@ -39,8 +40,47 @@ ProfileFile::Batch openBatch()
     return ProfileFile::Batch(settingsPath);
 }
 
+// The "ZIB NOTIFY" keys, in the order they are written.
+struct NotifyKey
+{
+    QString key;
+    QString notify::NotifySettings::*value;
+};
+
+const QList<NotifyKey> &notifyKeys()
+{
+    static const QList<NotifyKey> keys{
+        {QStringLiteral("DiscordWebhook"), &notify::NotifySettings::discordWebhook},
+        {QStringLiteral("TelegramToken"), &notify::NotifySettings::telegramToken},
+        {QStringLiteral("TelegramChat"), &notify::NotifySettings::telegramChat},
+        {QStringLiteral("TelegramApi"), &notify::NotifySettings::telegramApi},
+        {QStringLiteral("NtfyUrl"), &notify::NotifySettings::ntfyUrl},
+        {QStringLiteral("NtfyToken"), &notify::NotifySettings::ntfyToken},
+    };
+    return keys;
+}
+
+notify::NotifySettings readNotifySettings(const ProfileFile::Batch &file)
+{
+    notify::NotifySettings settings;
+    settings.desktop = file.readString(notify::notifySection, QStringLiteral("Desktop"), QString()).trimmed()
+                       == QStringLiteral("1");
+    for (const NotifyKey &key : notifyKeys())
+        settings.*key.value = file.readString(notify::notifySection, key.key, QString()).trimmed();
+    return settings;
+}
+
 bool commit(ProfileFile::Batch &batch)
 {
+    // Every write of a file that holds a token (whoever put it there, by hand or through the
+    // window) keeps it from other users; the mode is set before the bytes go in.
+    if (readNotifySettings(batch).holdsSecret() && !SecretFile::restrictToOwner(settingsPath)) {
+        Unsaved &kept = unsaved();
+        kept.error = QStringLiteral("it holds a token and could not be made readable by you alone");
+        kept.path = settingsPath;
+        kept.batch = std::move(batch);
+        return false;
+    }
     if (batch.commit())
         return true;
     Unsaved &kept = unsaved();
@@ -254,6 +294,27 @@ bool saveClanFilters()
     return commit(batch);
 }
 
+void loadNotifySettings()
+{
+    notifySettings = readNotifySettings(ProfileFile::Batch(settingsPath));
+}
+
+bool saveNotifySettings(const notify::NotifySettings &settings)
+{
+    AppPaths::makeFolderFor(settingsPath);
+    ProfileFile::Batch batch = openBatch();
+    batch.writeString(notify::notifySection, QStringLiteral("Desktop"),
+                      settings.desktop ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const NotifyKey &key : notifyKeys())
+        batch.writeString(notify::notifySection, key.key, (settings.*key.value).trimmed());
+    // In memory as it was saved, should the file not take it.
+    notifySettings = settings;
+    if (!commit(batch))
+        return false;
+    loadNotifySettings();
+    return true;
+}
+
 bool removeGameServer(qint16 n)
 {
     return removeAndRenumber(gameServers, n, QStringLiteral("Address"),
@@ -302,6 +363,7 @@ void resetState()
     checkingEnabled = false;
     gameServers.clear();
     clanFilters.clear();
+    notifySettings = {};
     unsaved() = {};
 }
 
