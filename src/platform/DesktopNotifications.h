@@ -48,6 +48,8 @@ signals:
     void activated();
     /// The user chose "Join Game" on the notification that carried this link.
     void joinRequested(const QString &joinLink);
+    /// The service took a note.
+    void shown();
     /// A note could not be shown, in the service's words.
     void failed(const QString &why);
 

@@ -121,6 +121,7 @@ void DesktopNotifications::show(const Note &note)
             emit failed(reply.error().message());
             return;
         }
+        emit shown();
         const uint id = reply.value();
         m_impl->links.insert(id, link);
         m_impl->order.push_back(id);

@@ -36,6 +36,7 @@ void DesktopNotifications::show(const Note &note)
     }
     setAvailable(true);
     m_trayMessage(note.title, note.body);
+    emit shown();
 }
 
 void DesktopNotifications::onTrayMessageClicked()
