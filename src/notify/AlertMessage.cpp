@@ -92,15 +92,15 @@ AlertMessage testMessage()
     return message;
 }
 
-QString title(const AlertMessage &message)
+QString title(const AlertMessage &message, QString (*escape)(const QString &))
 {
     const QString prefix = message.test ? QStringLiteral("Test: ") : QString();
     return prefix
            + QStringLiteral("%1 %2 of %3 on %4")
-                 .arg(shown(message.clanTag))
+                 .arg(escaped(message.clanTag, escape))
                  .arg(message.count)
                  .arg(message.trigger)
-                 .arg(shown(message.serverName));
+                 .arg(escaped(message.serverName, escape));
 }
 
 QString bodyText(const AlertMessage &message, qsizetype maxChars, QString (*escape)(const QString &))
@@ -149,7 +149,7 @@ QString escapeMarkup(const QString &text)
 
 QByteArray discordBody(const AlertMessage &message)
 {
-    const QString first = escapeDiscord(title(message)) + newline;
+    const QString first = title(message, escapeDiscord) + newline;
     QJsonObject body;
     body.insert(QStringLiteral("content"), first + bodyText(message, discordMaxChars - first.size(), escapeDiscord));
     // Nobody is pinged, whatever a name says; no link in a name becomes a preview.

@@ -37,7 +37,7 @@ AlertMessage alertMessage(qint16 serverNumber, qint16 clanFilterNumber);
 AlertMessage testMessage();
 
 /// The first line, in every channel: the tag, its count against the trigger and the server.
-QString title(const AlertMessage &message);
+QString title(const AlertMessage &message, QString (*escape)(const QString &) = nullptr);
 /// The lines below the title, at most maxChars long: a long list of players is cut and says how
 /// many it left out, and the way to join always stays. `escape` is applied to every text that
 /// came from the network (names, the map) before it is measured.

@@ -265,7 +265,8 @@ ChannelStatus Delivery::status(Channel channel) const
 {
     ChannelStatus status = m_queues[std::size_t(channel)].status;
     status.configured = buildRequest(channel, m_settings, testMessage()).has_value();
-    status.waiting = int(m_queues[std::size_t(channel)].pending.size());
+    const Queue &q = m_queues[std::size_t(channel)];
+    status.waiting = int(q.pending.size()) - (q.inFlight ? 1 : 0);
     return status;
 }
 
@@ -278,7 +279,7 @@ void Delivery::enqueue(Channel channel, Pending pending, bool front)
         q.pending.insert(q.pending.begin() + qsizetype(std::min(firstWaiting, q.pending.size())), std::move(pending));
     else
         q.pending.push_back(std::move(pending));
-    while (q.pending.size() > std::size_t(maxWaiting) && q.pending.size() > firstWaiting) {
+    while (q.pending.size() - firstWaiting > std::size_t(maxWaiting)) {
         q.pending.erase(q.pending.begin() + qsizetype(firstWaiting));
         ++q.status.dropped;
     }
@@ -329,10 +330,12 @@ void Delivery::onFinished(Channel channel, QNetworkReply *reply)
     if (q.pending.empty())
         return;
     const int status = reply->attribute(QNetworkRequest::HttpStatusCodeAttribute).toInt();
-    const QByteArray body = reply->readAll();
+    const QByteArray body = reply->isOpen() ? reply->readAll() : QByteArray();
     const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     if (q.timedOut) {
-        retryLater(channel, QStringLiteral("no answer within %1 seconds").arg(m_timing.transferTimeoutMs / 1000), 0, true);
+        retryLater(channel,
+                   QStringLiteral("no answer within %1 seconds").arg(QString::number(m_timing.transferTimeoutMs / 1000.0)),
+                   0, true);
         return;
     }
     if (status == 0) {

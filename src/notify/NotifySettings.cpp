@@ -17,6 +17,10 @@ QStringList NotifySettings::secrets() const
         if (!value->trimmed().isEmpty())
             list.append(value->trimmed());
     }
+    // A webhook's last part is its token, which a service may repeat on its own.
+    const QString token = QUrl(discordWebhook.trimmed()).path().section(QLatin1Char('/'), -1);
+    if (token.size() >= 8)
+        list.append(token);
     return list;
 }
 
