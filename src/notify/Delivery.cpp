@@ -223,6 +223,9 @@ void Delivery::setSettings(const NotifySettings &settings)
         q.pending.clear();
         q.status = {};
         q.status.configured = after.has_value();
+        // Made now rather than by the first alert, whose moment the user is waiting on.
+        if (after)
+            manager();
         emit statusChanged(channel);
     }
 }
@@ -284,7 +287,8 @@ void Delivery::enqueue(Channel channel, Pending pending, bool front)
         ++q.status.dropped;
     }
     emit statusChanged(channel);
-    pump(channel);
+    // Sent from the event loop: the alert that queued it goes on to its pop-up at once.
+    QMetaObject::invokeMethod(this, [this, channel] { pump(channel); }, Qt::QueuedConnection);
 }
 
 QNetworkAccessManager &Delivery::manager()

@@ -91,7 +91,7 @@ public:
     void sendTest(Channel channel);
 
     ChannelStatus status(Channel channel) const;
-    /// Whether anything was ever sent (the network access manager exists).
+    /// Whether a channel was ever set up (the network access manager exists); nothing is opened before.
     bool hasOpenedNetwork() const { return m_manager != nullptr; }
 
 signals:
