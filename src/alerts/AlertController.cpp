@@ -49,6 +49,11 @@ void AlertController::showPopup(qint16 serverNumber, qint16 clanFilterNumber)
         m_notifier->alert(notify::alertMessage(serverNumber, clanFilterNumber));
 }
 
+void AlertController::setNotifier(notify::Notifier *notifier)
+{
+    m_notifier = notifier;
+}
+
 alertCreeper *AlertController::popup() const
 {
     return m_popup && !m_popup->isClosed() ? m_popup.data() : nullptr;

@@ -37,7 +37,7 @@ public:
     /// Closes the pop-up if it is open (program end).
     void closePopup();
     /// Where every alert the throttle lets through goes besides the pop-up; none by default.
-    void setNotifier(notify::Notifier *notifier) { m_notifier = notifier; }
+    void setNotifier(notify::Notifier *notifier);
 
 private:
     QPointer<alertCreeper> m_popup;
