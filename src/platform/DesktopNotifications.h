@@ -32,6 +32,9 @@ public:
     ~DesktopNotifications() override;
 
     void setTrayMessage(TrayMessage show);
+    /// The bus to find the service on, instead of the session's own (Linux; tests run a bus of
+    /// their own).
+    void setBusAddress(const QString &address) { m_busAddress = address; }
     /// Asks whether a notification service answers; `availabilityKnown` tells.
     void probe();
     /// Whether a service answered the last probe or note; unknown before either.
@@ -63,6 +66,7 @@ private:
 
     struct Impl;
     QString m_desktopEntry;
+    QString m_busAddress;
     TrayMessage m_trayMessage;
     std::optional<bool> m_available;
     std::unique_ptr<Impl> m_impl;

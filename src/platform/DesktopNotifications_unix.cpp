@@ -9,6 +9,7 @@
 #include <QVariantMap>
 
 #include <deque>
+#include <optional>
 
 // Linux: org.freedesktop.Notifications on the session bus. Every call is asynchronous, so a
 // service that is slow or missing never holds the window.
@@ -27,6 +28,9 @@ constexpr qsizetype keptLinks = 64;
 
 struct DesktopNotifications::Impl
 {
+    // A connection of our own, made at the first use: the bus is looked for then, not before.
+    QString connectionName;
+    std::optional<QDBusConnection> bus;
     bool probing = false;
     bool connected = false;
     QStringList capabilities;
@@ -42,7 +46,11 @@ DesktopNotifications::DesktopNotifications(QString desktopEntry, QObject *parent
 {
 }
 
-DesktopNotifications::~DesktopNotifications() = default;
+DesktopNotifications::~DesktopNotifications()
+{
+    if (m_impl->bus)
+        QDBusConnection::disconnectFromBus(m_impl->connectionName);
+}
 
 void DesktopNotifications::setTrayMessage(TrayMessage show)
 {
@@ -53,9 +61,22 @@ void DesktopNotifications::probe()
 {
     if (m_impl->probing)
         return;
-    QDBusConnection bus = QDBusConnection::sessionBus();
+    if (!m_impl->bus || !m_impl->bus->isConnected()) {
+        if (m_impl->bus)
+            QDBusConnection::disconnectFromBus(m_impl->connectionName);
+        m_impl->connectionName = QStringLiteral("zib-notifications-%1").arg(quintptr(this));
+        m_impl->bus = m_busAddress.isEmpty()
+                          ? QDBusConnection::connectToBus(QDBusConnection::SessionBus, m_impl->connectionName)
+                          : QDBusConnection::connectToBus(m_busAddress, m_impl->connectionName);
+        m_impl->connected = false;
+    }
+    QDBusConnection &bus = *m_impl->bus;
     if (!bus.isConnected()) {
         setAvailable(false);
+        std::deque<Note> waiting;
+        waiting.swap(m_impl->waiting);
+        for (std::size_t i = 0; i < waiting.size(); ++i)
+            emit failed(QStringLiteral("no session bus"));
         return;
     }
     if (!m_impl->connected) {
@@ -110,7 +131,7 @@ void DesktopNotifications::show(const Note &note)
     QDBusMessage call = QDBusMessage::createMethodCall(service, objectPath, interface, QStringLiteral("Notify"));
     call << QStringLiteral("Zib") << uint(0) << QStringLiteral("zib") << note.title
          << (markup ? note.body.toHtmlEscaped() : note.body) << actionList << hints << int(-1);
-    auto *watcher = new QDBusPendingCallWatcher(QDBusConnection::sessionBus().asyncCall(call), this);
+    auto *watcher = new QDBusPendingCallWatcher(m_impl->bus->asyncCall(call), this);
     const QString link = note.joinLink;
     connect(watcher, &QDBusPendingCallWatcher::finished, this, [this, link](QDBusPendingCallWatcher *done) {
         done->deleteLater();

@@ -58,19 +58,11 @@ protected:
         if (!s_bus->waitForStarted() || !s_bus->waitForReadyRead(10000))
             return;
         s_address = QString::fromUtf8(s_bus->readLine().trimmed());
-        s_previous = qgetenv("DBUS_SESSION_BUS_ADDRESS");
-        // Read when the process first reaches for its session bus, which is here.
-        qputenv("DBUS_SESSION_BUS_ADDRESS", s_address.toUtf8());
     }
 
     static void TearDownTestSuite()
     {
         if (s_bus) {
-            // Programs other tests start must not look for the bus that is about to go.
-            if (s_previous.isEmpty())
-                qunsetenv("DBUS_SESSION_BUS_ADDRESS");
-            else
-                qputenv("DBUS_SESSION_BUS_ADDRESS", s_previous);
             s_bus->kill();
             s_bus->waitForFinished();
             delete s_bus;
@@ -104,7 +96,6 @@ protected:
 
     static inline QProcess *s_bus = nullptr;
     static inline QString s_address;
-    static inline QByteArray s_previous;
     FakeNotificationServer m_server;
     QDBusConnection m_connection{QString()};
 };
@@ -113,6 +104,7 @@ TEST_F(DesktopNotificationsTest, ANoteCarriesTheEntryTheJoinActionAndEscapedMark
 {
     ASSERT_TRUE(startService());
     DesktopNotifications notes(QStringLiteral("org.example.zib"));
+    notes.setBusAddress(s_address);
     QSignalSpy shown(&notes, &DesktopNotifications::shown);
     notes.show({QStringLiteral("[X] 3 of 2 on <b>Frag</b>"), QStringLiteral("Bob & <i>Ann</i>"),
                 QStringLiteral("steam://connect/10.0.0.1:27015")});
@@ -144,6 +136,7 @@ TEST_F(DesktopNotificationsTest, AServiceWithoutActionsOrMarkupGetsPlainText)
     m_server.capabilities = {QStringLiteral("body")};
     ASSERT_TRUE(startService());
     DesktopNotifications notes(QStringLiteral("zib"));
+    notes.setBusAddress(s_address);
     QSignalSpy shown(&notes, &DesktopNotifications::shown);
     notes.show({QStringLiteral("t"), QStringLiteral("a < b"), QStringLiteral("steam://connect/10.0.0.1:27015")});
     ASSERT_TRUE(shown.wait(5000));
@@ -154,6 +147,7 @@ TEST_F(DesktopNotificationsTest, AServiceWithoutActionsOrMarkupGetsPlainText)
 TEST_F(DesktopNotificationsTest, WithNoServiceOnTheBusItSaysSo)
 {
     DesktopNotifications notes(QStringLiteral("zib"));
+    notes.setBusAddress(s_address);
     QSignalSpy known(&notes, &DesktopNotifications::availabilityKnown);
     QSignalSpy failed(&notes, &DesktopNotifications::failed);
     notes.show({QStringLiteral("t"), QStringLiteral("b"), {}});
