@@ -11,6 +11,7 @@
 #include <QSignalSpy>
 #include <QTcpServer>
 #include <QTest>
+#include <QThread>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -263,8 +264,7 @@ TEST_F(DeliveryTest, AServiceThatNeverAnswersDelaysNothingAndTimesOut)
     ASSERT_TRUE(service.waitForRequests(1));
 
     // A zero timer's lateness while the request is held: what the window's clicks would wait.
-    qint64 worst = 0;
-    int turns = 0;
+    std::vector<qint64> lateness;
     QElapsedTimer clock;
     clock.start();
     while (clock.elapsed() < 1000) {
@@ -274,10 +274,15 @@ TEST_F(DeliveryTest, AServiceThatNeverAnswersDelaysNothingAndTimesOut)
         QTimer::singleShot(0, [&] { fired = true; });
         while (!fired)
             QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents);
-        worst = std::max(worst, late.elapsed());
-        ++turns;
+        lateness.push_back(late.elapsed());
+        QThread::msleep(2);
     }
-    EXPECT_LT(worst, 50) << "over " << turns << " turns";
+    std::sort(lateness.rbegin(), lateness.rend());
+    ASSERT_GE(lateness.size(), 10u);
+    // One late turn on a busy machine is the scheduler's; a channel that held the loop would hold
+    // it for the whole time-out, or on every turn.
+    EXPECT_LT(lateness[1], 50) << "over " << lateness.size() << " turns";
+    EXPECT_LT(lateness[0], 500);
     ASSERT_TRUE(waitForOutcome(Channel::Discord, QStringLiteral("Delivered"), 5000));
     EXPECT_EQ(service.requests.size(), 2);
 }
