@@ -30,7 +30,8 @@ QSslConfiguration serverConfiguration()
     QByteArray p12 = readData(QStringLiteral("server.p12"));
     QBuffer buffer(&p12);
     buffer.open(QIODevice::ReadOnly);
-    QSslCertificate::importPkcs12(&buffer, &key, &certificate, nullptr, QByteArrayLiteral("zib"));
+    if (!QSslCertificate::importPkcs12(&buffer, &key, &certificate, nullptr, QByteArrayLiteral("zib")))
+        return config;
     config.setPrivateKey(key);
     config.setLocalCertificate(certificate);
 #else
