@@ -1,5 +1,6 @@
 // The desktop's notifications against a notification service of the test's own, on a private
 // session bus.
+#include "notify/Notifier.h"
 #include "platform/DesktopNotifications.h"
 
 #include <QDBusConnection>
@@ -155,6 +156,26 @@ TEST_F(DesktopNotificationsTest, WithNoServiceOnTheBusItSaysSo)
     EXPECT_EQ(notes.isAvailable(), false);
     ASSERT_EQ(known.size(), 1);
     EXPECT_FALSE(known.at(0).at(0).toBool());
+}
+
+TEST_F(DesktopNotificationsTest, TheWindowsLineSaysWhenNoServiceAnswersAndWhenANoteWasShown)
+{
+    notify::Notifier notifier(QStringLiteral("zib"));
+    notifier.desktop().setBusAddress(s_address);
+    notify::NotifySettings settings;
+    settings.desktop = true;
+    notifier.applySettings(settings);
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.desktop().isAvailable().has_value(); }, 5000));
+    EXPECT_EQ(notifier.desktopStatus(), QStringLiteral("No notification service answers on this desktop"));
+
+    // The service starts later: the next note finds it.
+    ASSERT_TRUE(startService());
+    notifier.sendDesktopTest();
+    ASSERT_TRUE(QTest::qWaitFor([&] { return notifier.desktopStatus().startsWith(QStringLiteral("Last: Delivered")); },
+                                5000))
+        << notifier.desktopStatus().toStdString();
+    ASSERT_EQ(m_server.shown.size(), 1);
+    EXPECT_TRUE(m_server.shown.front().summary.startsWith(QStringLiteral("Test: [X] 3 of 2")));
 }
 
 } // namespace
