@@ -1,8 +1,10 @@
-// Shows the options or the filters window with a few sample values, for screenshots.
-// Usage: dialogdemo options|filters [milliseconds before quitting, default 5000]
+// Shows the options, filters or notifications window with a few sample values, for screenshots.
+// Usage: dialogdemo options|filters|notifications [milliseconds before quitting, default 5000]
 #include "model/mdlZibProcessing.h"
+#include "notify/Notifier.h"
 #include "query/QueryEngine.h"
 #include "ui/FixedLayout.h"
+#include "ui/NotificationsWindow.h"
 #include "ui/filtersWindow.h"
 #include "ui/optionsWindow.h"
 
@@ -47,14 +49,26 @@ int main(int argc, char **argv)
     mdlZibProcessing::saveClanFilters();
     mdlZibProcessing::loadClanFilters();
 
+    notify::NotifySettings notes;
+    notes.desktop = true;
+    notes.discordWebhook = QStringLiteral("https://discord.com/api/webhooks/123456789012345678/sample-token");
+    notes.telegramToken = QStringLiteral("123456789:AAsample-token");
+    notes.telegramChat = QStringLiteral("-1001234567890");
+    notes.ntfyUrl = QStringLiteral("https://ntfy.sh/zib-clan-x");
+    mdlZibProcessing::saveNotifySettings(notes);
+    notify::Notifier notifier(QStringLiteral("zib"));
+    notifier.applySettings(mdlZibProcessing::notifySettings);
+
     QueryEngine engine(0);
     std::unique_ptr<QDialog> window;
     if (which == QStringLiteral("options"))
-        window = std::make_unique<optionsWindow>(engine);
+        window = std::make_unique<optionsWindow>(engine, [](QWidget *) {});
+    else if (which == QStringLiteral("notifications"))
+        window = std::make_unique<NotificationsWindow>(notifier);
     else if (which == QStringLiteral("filters"))
         window = std::make_unique<filtersWindow>(engine);
     else {
-        QTextStream(stderr) << "usage: dialogdemo options|filters [milliseconds]\n";
+        QTextStream(stderr) << "usage: dialogdemo options|filters|notifications [milliseconds]\n";
         return 2;
     }
     window->move(40, 40);

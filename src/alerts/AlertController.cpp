@@ -2,6 +2,7 @@
 
 #include "alerts/AlertSound.h"
 #include "alerts/alertCreeper.h"
+#include "notify/Notifier.h"
 
 AlertController::AlertController(QObject *parent)
     : AlertController(std::make_unique<WaveAlertSound>(), parent)
@@ -43,6 +44,14 @@ void AlertController::showPopup(qint16 serverNumber, qint16 clanFilterNumber)
     if (!popup())
         m_popup = new alertCreeper;
     m_popup->showAlert(serverNumber, clanFilterNumber);
+    // Only queued here: the services are reached in the background.
+    if (m_notifier)
+        m_notifier->alert(notify::alertMessage(serverNumber, clanFilterNumber));
+}
+
+void AlertController::setNotifier(notify::Notifier *notifier)
+{
+    m_notifier = notifier;
 }
 
 alertCreeper *AlertController::popup() const

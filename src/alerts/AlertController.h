@@ -9,6 +9,9 @@
 
 class alertCreeper;
 class AlertSound;
+namespace notify {
+class Notifier;
+}
 
 // The alert side of the main window: runs the matching pass and, when the throttle allows,
 // fills the one pop-up and plays the sound.
@@ -33,8 +36,11 @@ public:
     alertCreeper *popup() const;
     /// Closes the pop-up if it is open (program end).
     void closePopup();
+    /// Where every alert the throttle lets through goes besides the pop-up; none by default.
+    void setNotifier(notify::Notifier *notifier);
 
 private:
     QPointer<alertCreeper> m_popup;
     std::unique_ptr<AlertSound> m_sound;
+    QPointer<notify::Notifier> m_notifier;
 };

@@ -2,6 +2,7 @@
 
 #include "model/Numeric.h"
 #include "platform/AppPaths.h"
+#include "platform/SecretFile.h"
 #include "platform/settingsfile/ProfileFile.h"
 
 
@@ -44,15 +45,49 @@ ProfileFile::Batch openBatch()
     return ProfileFile::Batch(settingsPath);
 }
 
+// The "ZIB NOTIFY" keys, in the order they are written.
+struct NotifyKey
+{
+    QString key;
+    QString notify::NotifySettings::*value;
+};
+
+const QList<NotifyKey> &notifyKeys()
+{
+    static const QList<NotifyKey> keys{
+        {QStringLiteral("DiscordWebhook"), &notify::NotifySettings::discordWebhook},
+        {QStringLiteral("TelegramToken"), &notify::NotifySettings::telegramToken},
+        {QStringLiteral("TelegramChat"), &notify::NotifySettings::telegramChat},
+        {QStringLiteral("TelegramApi"), &notify::NotifySettings::telegramApi},
+        {QStringLiteral("NtfyUrl"), &notify::NotifySettings::ntfyUrl},
+        {QStringLiteral("NtfyToken"), &notify::NotifySettings::ntfyToken},
+    };
+    return keys;
+}
+
+notify::NotifySettings readNotifySettings(const ProfileFile::Batch &file)
+{
+    notify::NotifySettings settings;
+    settings.desktop = file.readString(notify::notifySection, QStringLiteral("Desktop"), QString()).trimmed()
+                       == QStringLiteral("1");
+    for (const NotifyKey &key : notifyKeys())
+        settings.*key.value = file.readString(notify::notifySection, key.key, QString()).trimmed();
+    return settings;
+}
+
 bool commit(ProfileFile::Batch &batch)
 {
     Unsaved &kept = unsaved();
-    if (batch.commit()) {
+    // Every write of a file that holds a token (whoever put it there, by hand or through the
+    // window) keeps it from other users; the mode is set before the bytes go in.
+    const bool keptPrivate = !readNotifySettings(batch).holdsSecret() || SecretFile::restrictToOwner(settingsPath);
+    if (keptPrivate && batch.commit()) {
         kept.usersChange = false;
         return true;
     }
     kept.usersChange = kept.usersChange || (ownSavesOpen == 0 && batch.hasChanges());
-    kept.error = batch.errorString();
+    kept.error = keptPrivate ? batch.errorString()
+                             : QStringLiteral("it holds a token and could not be made readable by you alone");
     kept.path = settingsPath;
     kept.batch = std::move(batch);
     return false;
@@ -275,6 +310,27 @@ bool saveClanFilters()
     return commit(batch);
 }
 
+void loadNotifySettings()
+{
+    notifySettings = readNotifySettings(ProfileFile::Batch(settingsPath));
+}
+
+bool saveNotifySettings(const notify::NotifySettings &settings)
+{
+    AppPaths::makeFolderFor(settingsPath);
+    ProfileFile::Batch batch = openBatch();
+    batch.writeString(notify::notifySection, QStringLiteral("Desktop"),
+                      settings.desktop ? QStringLiteral("1") : QStringLiteral("0"));
+    for (const NotifyKey &key : notifyKeys())
+        batch.writeString(notify::notifySection, key.key, (settings.*key.value).trimmed());
+    // In memory as it was saved, should the file not take it.
+    notifySettings = settings;
+    if (!commit(batch))
+        return false;
+    loadNotifySettings();
+    return true;
+}
+
 bool removeGameServer(qint16 n)
 {
     return removeAndRenumber(gameServers, n, QStringLiteral("Address"),
@@ -339,6 +395,7 @@ void resetState()
     checkingEnabled = false;
     gameServers.clear();
     clanFilters.clear();
+    notifySettings = {};
     unsaved() = {};
     ownSavesOpen = 0;
 }

@@ -2,6 +2,7 @@
 
 #include "model/ClanFilter.h"
 #include "model/GameServer.h"
+#include "notify/NotifySettings.h"
 
 #include <QDateTime>
 #include <QList>
@@ -24,6 +25,7 @@ inline QDateTime lastAlertTime;
 inline bool checkingEnabled = false;
 inline ServerList gameServers;
 inline FilterList clanFilters;
+inline notify::NotifySettings notifySettings;
 
 // Names inside the settings file.
 inline const QString settingsSection = QStringLiteral("ZIB SETTINGS");
@@ -50,6 +52,11 @@ bool saveGameServers();
 bool appendGameServers(ServerList added);
 void loadClanFilters();
 bool saveClanFilters();
+
+void loadNotifySettings();
+/// Stores every "ZIB NOTIFY" value (an empty one turns its channel off) and reloads. The file is
+/// made owner-only first when a value is a secret.
+bool saveNotifySettings(const notify::NotifySettings &settings);
 
 /// Removes the record at 1-based position n and moves the last record into its number.
 bool removeGameServer(qint16 n);

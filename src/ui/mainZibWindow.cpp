@@ -4,11 +4,14 @@
 #include "model/GameServer.h"
 #include "model/Numeric.h"
 #include "model/mdlZibProcessing.h"
+#include "AppInfo.h"
 #include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
+#include "ui/NotificationsWindow.h"
+#include "ui/NotifierLinks.h"
 #include "ui/ServerGrid.h"
 #include "ui/HostLookups.h"
 #include "ui/ServerGridMenu.h"
@@ -92,6 +95,7 @@ mainZibWindow::mainZibWindow(Options options, QWidget *parent)
     , m_options(std::move(options))
     , m_trayAvailable(m_options.trayAvailable.value_or(QSystemTrayIcon::isSystemTrayAvailable()))
     , m_engine(m_options.localPort)
+    , m_notifier(QStringLiteral(ZIB_APP_ID))
 {
     setObjectName(QStringLiteral("mainZibWindow"));
     setWindowTitle(QStringLiteral("Zib"));
@@ -106,6 +110,8 @@ mainZibWindow::mainZibWindow(Options options, QWidget *parent)
     m_sysTray.setIcon(QIcon(picture));
     m_sysTray.setToolTip(QStringLiteral("Zib is watching your servers"));
     buildTrayMenu();
+    m_alerts.setNotifier(&m_notifier);
+    NotifierLinks::connect(*this);
 
     connect(&m_engine, &QueryEngine::checkingChanged, this, &mainZibWindow::onCheckingChanged);
     connect(&m_engine, &QueryEngine::matchingTick, this, &mainZibWindow::onMatchingTick);
@@ -221,6 +227,8 @@ void mainZibWindow::startUp()
         loadClanFilters();
         saveClanFilters();
     }
+    loadNotifySettings();
+    m_notifier.applySettings(notifySettings);
     lastAlertTime = Clock::now().addSecs(-3600);
 
     const ConnectionState::State connection =
@@ -271,6 +279,10 @@ void mainZibWindow::buildTrayMenu()
         });
         connect(m_actStartWithDesktop, &QAction::toggled, this, &mainZibWindow::onStartWithDesktopToggled);
     }
+
+    QAction *notifications = m_trayMenu->addAction(QStringLiteral("Notifications..."));
+    notifications->setObjectName(QStringLiteral("actNotifications"));
+    connect(notifications, &QAction::triggered, this, [this] { openNotificationsDialog(this); });
 
     m_trayMenu->addSeparator();
     QAction *quit = m_trayMenu->addAction(QStringLiteral("Quit"));
@@ -453,7 +465,13 @@ void mainZibWindow::onFiltersClicked()
 void mainZibWindow::openOptionsDialog()
 {
     // Built afresh for every opening, so it always shows the shared values as they are now.
-    optionsWindow window(m_engine, this);
+    optionsWindow window(m_engine, [this](QWidget *over) { openNotificationsDialog(over); }, this);
+    window.exec();
+}
+
+void mainZibWindow::openNotificationsDialog(QWidget *parent)
+{
+    NotificationsWindow window(m_notifier, parent);
     window.exec();
 }
 

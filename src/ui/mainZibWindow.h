@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alerts/AlertController.h"
+#include "notify/Notifier.h"
 #include "platform/ConnectionState.h"
 #include "query/QueryEngine.h"
 
@@ -61,6 +62,9 @@ public:
 
     QueryEngine &queryEngine() { return m_engine; }
     AlertController &alerts() { return m_alerts; }
+    notify::Notifier &notifier() { return m_notifier; }
+    /// The "Notifications" window, over `parent`.
+    void openNotificationsDialog(QWidget *parent);
     bool trayAvailable() const { return m_trayAvailable; }
     QSystemTrayIcon &sysTray() { return m_sysTray; }
     QMenu *trayMenu() const { return m_trayMenu.get(); }
@@ -116,6 +120,7 @@ private:
     bool m_firstPassAfterPaint = false;
     QueryEngine m_engine;
     AlertController m_alerts;
+    notify::Notifier m_notifier;
     QSystemTrayIcon m_sysTray;
     std::unique_ptr<QMenu> m_trayMenu;
     QAction *m_actStartWithDesktop = nullptr;

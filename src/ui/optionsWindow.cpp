@@ -92,6 +92,20 @@ optionsWindow::optionsWindow(QueryEngine &engine, QWidget *parent)
     connect(m_btnOk, &QPushButton::clicked, this, &optionsWindow::onOkClicked);
 }
 
+optionsWindow::optionsWindow(QueryEngine &engine, std::function<void(QWidget *)> openNotifications, QWidget *parent)
+    : optionsWindow(engine, parent)
+{
+    // The window grows by a row below everything it had, so no control moves.
+    FixedLayout::makeFixedDialog(this, 5670, 3360);
+    m_btnNotifications = new QPushButton(QStringLiteral("Notifications..."), this);
+    m_btnNotifications->setObjectName(QStringLiteral("btnNotifications"));
+    m_btnNotifications->setAutoDefault(false);
+    FixedLayout::place(m_btnNotifications, 120, 2880, 1815, 375);
+    setTabOrder(m_txtCheckSpeed, m_btnNotifications);
+    connect(m_btnNotifications, &QPushButton::clicked, this,
+            [this, open = std::move(openNotifications)] { open(this); });
+}
+
 optionsWindow::~optionsWindow() = default;
 
 bool optionsWindow::eventFilter(QObject *watched, QEvent *event)

@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -19,6 +21,8 @@ class optionsWindow final : public QDialog
 
 public:
     optionsWindow(QueryEngine &engine, QWidget *parent = nullptr);
+    /// With a "Notifications..." button below the window's own controls that opens that window.
+    optionsWindow(QueryEngine &engine, std::function<void(QWidget *)> openNotifications, QWidget *parent = nullptr);
     ~optionsWindow() override;
 
 protected:
@@ -39,4 +43,5 @@ private:
     QCheckBox *m_chkAlertPlaySound = nullptr;
     QLabel *m_lblInformation = nullptr;
     QPushButton *m_btnOk = nullptr;
+    QPushButton *m_btnNotifications = nullptr;
 };

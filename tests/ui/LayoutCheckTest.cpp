@@ -9,6 +9,7 @@
 #include "model/mdlZibProcessing.h"
 #include "ui/FixedLayout.h"
 #include "platform/Twips.h"
+#include "ui/NotificationsWindow.h"
 #include "ui/filtersWindow.h"
 #include "ui/optionsWindow.h"
 
@@ -251,6 +252,33 @@ TEST_F(LayoutCheck, OptionsWindow)
                                    {"txtAlertSpeed", {4560, 360, 495, 285}},
                                    {"chkAlertPlaySound", {1140, 840, 3615, 255}},
                                    {"lblInformation", {120, 2450, 3255, 255}}});
+}
+
+TEST_F(LayoutCheck, OptionsWindowWithItsNotificationsButton)
+{
+    startWithServers();
+    optionsWindow window(m_window->queryEngine(), [](QWidget *) {}, m_window.get());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    expectCaptionsFit(&window, "options with notifications");
+    // Below the window's own controls, which stay where they were drawn.
+    expectDesignedPlaces(&window, {{"lblCheckSpeed", {240, 360, 4215, 255}},
+                                   {"txtCheckSpeed", {4560, 360, 495, 285}},
+                                   {"lblAlertSpeed", {360, 360, 4095, 255}},
+                                   {"txtAlertSpeed", {4560, 360, 495, 285}},
+                                   {"chkAlertPlaySound", {1140, 840, 3615, 255}},
+                                   {"lblInformation", {120, 2450, 3255, 255}},
+                                   {"btnOk", {4200, 2400, 1335, 375}},
+                                   {"btnNotifications", {120, 2880, 1815, 375}}});
+}
+
+TEST_F(LayoutCheck, NotificationsWindow)
+{
+    startWithServers();
+    NotificationsWindow window(m_window->notifier(), m_window.get());
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    expectCaptionsFit(&window, "notifications");
 }
 
 TEST_F(LayoutCheck, FiltersWindowWithFilters)

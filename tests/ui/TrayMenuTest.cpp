@@ -36,6 +36,7 @@ TEST_F(MainWindowFixture, TheTrayMenuShowsStartsWithTheDesktopAndQuits)
     for (const QAction *item : menu->actions())
         texts.append(item->isSeparator() ? QStringLiteral("-") : item->text());
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Show Zib"), QStringLiteral("Start with the desktop"),
+                                  QStringLiteral("Notifications..."),
                                   QStringLiteral("-"), QStringLiteral("Quit")}));
     EXPECT_TRUE(action(menu, "actStartWithDesktop")->isCheckable());
 
