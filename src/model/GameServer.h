@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <optional>
+#include <utility>
+
 namespace ProfileFile {
 class Batch;
 }
@@ -40,6 +44,17 @@ public:
     void setPlayerNames(const QStringList &value) { m_playerNames = value; }
     void setPlayerNames(QStringList &&value) { m_playerNames = std::move(value); }
 
+    /// How long the last reply took to come back; nothing while none has come.
+    std::optional<std::chrono::milliseconds> lastRoundTrip() const { return m_lastRoundTrip; }
+    /// Called for every reply: it also marks the server as having answered since the last pass.
+    void setLastRoundTrip(std::chrono::milliseconds value)
+    {
+        m_lastRoundTrip = value;
+        m_answeredSincePass = true;
+    }
+    /// Whether a reply came since the last call, which starts the next interval.
+    bool takeAnsweredSincePass() { return std::exchange(m_answeredSincePass, false); }
+
     /// Removes this server's section from the settings file.
     void deleteFromINI() const;
     void deleteFromINI(ProfileFile::Batch &batch) const;
@@ -67,4 +82,6 @@ private:
     qint16 m_activePlayers = 0;
     qint16 m_filterPlayers = 0;
     QStringList m_playerNames;
+    std::optional<std::chrono::milliseconds> m_lastRoundTrip;
+    bool m_answeredSincePass = false;
 };
