@@ -8,6 +8,7 @@
 #include <QThread>
 #include <QWaitCondition>
 
+#include <algorithm>
 #include <deque>
 #include <functional>
 
@@ -50,6 +51,14 @@ public:
     void setPageLimit(qint64 pages);
 
     static constexpr std::size_t maxQueued = 64;
+
+    /// Whether a matching pass at `now` is the one after a check: the passes come every few
+    /// seconds, the checks every `checkSpeed` seconds, and a pass a second or two early still
+    /// follows its check.
+    static bool passDue(qint64 lastRecorded, qint64 now, int checkSpeed)
+    {
+        return lastRecorded <= 0 || now < lastRecorded || now - lastRecorded >= std::max(1, checkSpeed - 2);
+    }
 
 signals:
     /// Something the user is told once: a file moved aside or left alone, a full disk.

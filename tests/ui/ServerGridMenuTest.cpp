@@ -91,7 +91,8 @@ TEST_F(ServerGridMenuTest, ItemsInOrderActingOnTheRowClicked)
         texts.append(item->isSeparator() ? QStringLiteral("-") : item->text());
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Join Game"), QStringLiteral("Copy Address"), QStringLiteral("-"),
                                   QStringLiteral("Add Servers from Clipboard"),
-                                  QStringLiteral("Import Servers from Steam...")}));
+                                  QStringLiteral("Import Servers from Steam..."), QStringLiteral("-"),
+                                  QStringLiteral("History...")}));
     EXPECT_TRUE(action("actJoinGame")->isEnabled());
     EXPECT_TRUE(action("actCopyAddress")->isEnabled());
     EXPECT_EQ(grid()->currentRow(), bravo);
