@@ -16,6 +16,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -100,12 +101,18 @@ TEST_F(ServerGridMenuTest, ItemsInOrderActingOnTheRowClicked)
 
     trigger("actCopyAddress");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("10.0.0.2:27002"));
+    rightClickRow(bravo);
+    QSignalSpy history(m_menu, &ServerGridMenu::historyRequested);
+    trigger("actHistory");
+    ASSERT_EQ(history.size(), 1);
+    EXPECT_EQ(history[0][0].toString(), QStringLiteral("10.0.0.2:27002")) << "history goes by address and port";
 
     // Below the last row: nothing to join or copy, and the current row stays.
     rightClick({5, grid()->viewport()->height() - 3});
     ASSERT_TRUE(m_menu->menu()->isVisible());
     EXPECT_FALSE(action("actJoinGame")->isEnabled());
     EXPECT_FALSE(action("actCopyAddress")->isEnabled());
+    EXPECT_FALSE(action("actHistory")->isEnabled());
     EXPECT_TRUE(action("actAddFromClipboard")->isEnabled());
     EXPECT_TRUE(action("actImportFromSteam")->isEnabled());
     EXPECT_EQ(grid()->currentRow(), bravo);
