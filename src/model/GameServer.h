@@ -20,10 +20,26 @@ public:
     void setServerNumber(qint16 value) { m_serverNumber = value; }
 
     const QString &address() const { return m_address; }
-    void setAddress(const QString &value) { m_address = value; }
+    void setAddress(const QString &value)
+    {
+        m_address = value;
+        m_key.clear();
+    }
 
     qint32 port() const { return m_port; }
-    void setPort(qint32 value) { m_port = value; }
+    void setPort(qint32 value)
+    {
+        m_port = value;
+        m_key.clear();
+    }
+
+    /// "address:port", what the history knows the server by; made once, not at every pass.
+    const QString &key() const
+    {
+        if (m_key.isEmpty())
+            m_key = m_address + u':' + QString::number(m_port);
+        return m_key;
+    }
 
     const QString &name() const { return m_name; }
     void setName(const QString &value) { m_name = value; }
@@ -76,6 +92,7 @@ private:
     qint16 m_serverNumber = 0;
     QString m_address;
     qint32 m_port = 0;
+    mutable QString m_key;
     QString m_name;
     QString m_mapName;
     qint16 m_maxPlayers = 0;

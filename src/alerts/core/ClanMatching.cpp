@@ -106,7 +106,7 @@ void checkClanFilters(AlertOutput &output, History::Pass *history)
         History::ServerSample *sample = nullptr;
         if (history) {
             sample = &history->servers.emplaceBack();
-            sample->key = server->address() + u':' + QString::number(server->port());
+            sample->key = server->key();
             sample->players = qint16(std::min<qsizetype>(server->playerNames().size(), std::numeric_limits<qint16>::max()));
             sample->capacity = server->maxPlayers();
             sample->answered = server->takeAnsweredSincePass();
