@@ -20,6 +20,7 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
+#include <optional>
 #include <vector>
 
 namespace {
@@ -117,7 +118,8 @@ int main(int argc, char **argv)
     const QString path = parser.isSet(QStringLiteral("file")) ? parser.value(QStringLiteral("file"))
                                                               : dir.filePath(History::fileName);
     QFile::remove(path);
-    History::Writer writer(QStringLiteral("bench"));
+    std::optional<History::Writer> open;
+    History::Writer &writer = open.emplace(QStringLiteral("bench"));
     if (!writer.open(path, QDateTime::currentDateTime()).problem.isEmpty())
         return 1;
     const qint64 end = 1772409600;
@@ -134,8 +136,8 @@ int main(int argc, char **argv)
             out.flush();
         }
     }
-    writer.~Writer();
-    new (&writer) History::Writer(QStringLiteral("bench-closed"));
+    // Closed, so the write-ahead log is folded in and the file is all there is.
+    open.reset();
     const double megabytes = double(QFileInfo(path).size()) / 1e6;
     out << days << " days of " << yearServers << " servers every 30 s (" << passes << " passes, "
         << QString::number(double(clock.elapsed()) / 1000, 'f', 0) << " s): " << QString::number(megabytes, 'f', 1)

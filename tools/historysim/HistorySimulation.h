@@ -4,7 +4,9 @@
 
 #include <QStringList>
 
+#include <algorithm>
 #include <cmath>
+#include <numbers>
 
 // A made-up crowd for the history: servers that fill up in the evening and empty at night, and a
 // clan "[X]" that plays on a few of them on weekday evenings and weekend afternoons. The same
@@ -35,7 +37,7 @@ inline History::Pass pass(qint64 time, int servers)
     const double hour = double(time % 86400) / 3600.0;
     const int weekday = int((time / 86400 + 3) % 7); // 1970-01-01 was a Thursday; 0 is Monday.
     // Busy from the afternoon to midnight, quiet before dawn.
-    const double busy = 0.5 + 0.45 * std::sin((hour - 14.0) / 24.0 * 2 * M_PI);
+    const double busy = 0.5 + 0.45 * std::sin((hour - 14.0) / 24.0 * 2 * std::numbers::pi);
     for (int s = 0; s < servers; ++s) {
         History::ServerSample sample;
         sample.key = serverKey(s);
