@@ -6,25 +6,20 @@
 #include "platform/text/TextCodec.h"
 #include "ui/MessageBox.h"
 
-#include <QAreaSeries>
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
-#include <QDateTimeAxis>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QHelpEvent>
 #include <QLabel>
-#include <QLineSeries>
 #include <QPainter>
+#include <QPainterPath>
 #include <QPushButton>
 #include <QSaveFile>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QToolTip>
-#include <QValueAxis>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -157,6 +152,130 @@ bool WeekMapView::event(QEvent *event)
     return QWidget::event(event);
 }
 
+SeriesChartView::SeriesChartView(QWidget *parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("chartServer"));
+    setMinimumSize(400, 240);
+}
+
+void SeriesChartView::setData(const QString &title, const QList<History::SeriesPoint> &points,
+                              const QList<History::Sighting> &sightings, qint64 from, qint64 to, bool means)
+{
+    m_title = title;
+    m_points = points;
+    m_sightings = sightings;
+    m_from = from;
+    m_to = std::max(to, from + 1);
+    m_means = means;
+    int highest = 4;
+    for (const History::SeriesPoint &p : points)
+        highest = std::max({highest, p.capacity, p.playersPeak});
+    // A scale in steps of 1, 2, 5 or 10 players that reads at a glance.
+    const int step = highest <= 10 ? 1 : highest <= 20 ? 2 : highest <= 50 ? 5 : 10;
+    m_top = (highest / step + 1) * step;
+    update();
+}
+
+void SeriesChartView::paintEvent(QPaintEvent *)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), palette().base());
+    const QFontMetrics metrics = painter.fontMetrics();
+    const int left = metrics.horizontalAdvance(QStringLiteral("000")) + 14;
+    const QRect plot(left, metrics.height() + 14, width() - left - 16, height() - 3 * metrics.height() - 34);
+    if (plot.width() < 20 || plot.height() < 20)
+        return;
+    const QColor text = palette().text().color();
+    painter.setPen(text);
+    painter.drawText(QRect(0, 4, width(), metrics.height() + 4), Qt::AlignHCenter | Qt::AlignVCenter, m_title);
+    const auto xOf = [&](qint64 t) { return plot.left() + double(t - m_from) / double(m_to - m_from) * plot.width(); };
+    const auto yOf = [&](double v) { return plot.bottom() - v / m_top * plot.height(); };
+
+    // The sightings first, as bands behind everything.
+    const QColor band(255, 170, 60, 90);
+    for (const History::Sighting &s : m_sightings) {
+        // A sighting of one check is drawn a check wide, so it still shows.
+        const double x0 = xOf(std::max(s.from, m_from));
+        const double x1 = std::max(xOf(std::min(s.to, m_to)), x0 + 2);
+        painter.fillRect(QRectF(x0, plot.top(), x1 - x0, plot.height()), band);
+    }
+    // The value scale and its grid.
+    const int step = m_top <= 11 ? 1 : m_top <= 22 ? 2 : m_top <= 55 ? 5 : 10;
+    const QColor grid(0xE0, 0xE0, 0xE0);
+    for (int v = 0; v <= m_top; v += step) {
+        const int y = int(std::lround(yOf(v)));
+        painter.setPen(grid);
+        painter.drawLine(plot.left(), y, plot.right(), y);
+        painter.setPen(text);
+        painter.drawText(QRect(0, y - metrics.height() / 2, left - 6, metrics.height()), Qt::AlignRight | Qt::AlignVCenter,
+                         QString::number(v));
+    }
+    // The time scale in the user's hours: every 3 hours over a day, every local midnight over a
+    // week, every 5th over a month.
+    const qint64 span = m_to - m_from;
+    QDateTime tick = QDateTime::fromSecsSinceEpoch(m_from);
+    tick.setTime(QTime(span <= 86400 ? tick.time().hour() / 3 * 3 : 0, 0));
+    const int dayStep = span <= 7 * 86400 ? 1 : 5;
+    QString format = span <= 86400 ? QStringLiteral("HH:mm") : span <= 7 * 86400 ? QStringLiteral("ddd d") : QStringLiteral("d MMM");
+    for (int guard = 0; guard < 200 && tick.toSecsSinceEpoch() <= m_to; ++guard) {
+        if (tick.toSecsSinceEpoch() >= m_from) {
+            const int x = int(std::lround(xOf(tick.toSecsSinceEpoch())));
+            painter.setPen(grid);
+            painter.drawLine(x, plot.top(), x, plot.bottom());
+            painter.setPen(text);
+            painter.drawText(QRect(x - 40, plot.bottom() + 4, 80, metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
+                             tick.toString(format));
+        }
+        tick = span <= 86400 ? tick.addSecs(3 * 3600) : tick.addDays(dayStep);
+    }
+    painter.setPen(text);
+    painter.drawRect(plot.adjusted(0, 0, -1, -1));
+
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setClipRect(plot);
+    const auto line = [&](auto value, const QPen &pen) {
+        QPainterPath path;
+        qint64 previous = 0;
+        bool started = false;
+        for (const History::SeriesPoint &p : m_points) {
+            const QPointF at(xOf(p.time), yOf(value(p)));
+            // A gap of more than a few checks (Zib was not running) is left a gap.
+            if (!started || p.time - previous > (m_means ? 3 * History::bucketSeconds : 600))
+                path.moveTo(at);
+            else
+                path.lineTo(at);
+            started = true;
+            previous = p.time;
+        }
+        painter.setPen(pen);
+        painter.drawPath(path);
+    };
+    QPen capacityPen(QColor(120, 120, 120), 2, Qt::DashLine);
+    line([](const History::SeriesPoint &p) { return double(p.capacity); }, capacityPen);
+    line([this](const History::SeriesPoint &p) { return m_means ? p.playersMean : p.playersPeak; }, QPen(QColor(31, 78, 154), 2));
+    line([this](const History::SeriesPoint &p) { return m_means ? p.hitsMean : p.hitsPeak; }, QPen(QColor(200, 40, 40), 2));
+    painter.setClipping(false);
+    painter.setRenderHint(QPainter::Antialiasing, false);
+
+    // The legend.
+    const struct
+    {
+        QColor colour;
+        QString label;
+    } keys[] = {{band, QStringLiteral("Clan seen")}, {QColor(120, 120, 120), QStringLiteral("Capacity")},
+                {QColor(31, 78, 154), m_means ? QStringLiteral("Players (mean of 15 min)") : QStringLiteral("Players")},
+                {QColor(200, 40, 40), m_means ? QStringLiteral("Hits (mean of 15 min)") : QStringLiteral("Hits")}};
+    int x = plot.left();
+    const int y = height() - metrics.height() - 8;
+    for (const auto &key : keys) {
+        painter.fillRect(QRect(x, y + 2, 12, metrics.height() - 4), key.colour);
+        painter.setPen(text);
+        painter.drawText(QPoint(x + 16, y + metrics.ascent()), key.label);
+        x += 16 + metrics.horizontalAdvance(key.label) + 18;
+    }
+}
+
 HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
     : QWidget(parent, Qt::Window)
     , m_store(store)
@@ -180,9 +299,7 @@ HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
     serverBar->addWidget(new QLabel(QStringLiteral("Server:")));
     serverBar->addWidget(m_cboServer, 1);
     serverBar->addWidget(m_cboRange);
-    m_chart = new QChartView;
-    m_chart->setObjectName(QStringLiteral("chartServer"));
-    m_chart->setRenderHint(QPainter::Antialiasing);
+    m_chart = new SeriesChartView;
     auto *serverLayout = new QVBoxLayout(serverPage);
     serverLayout->addLayout(serverBar);
     serverLayout->addWidget(m_chart, 1);
@@ -330,77 +447,11 @@ void HistoryWindow::fillServerChart()
     const qint64 from = to - rangeSeconds();
     const History::Reader reader(m_store.path());
     // A day is drawn check by check; longer ranges in quarter hours, which a chart this wide can show.
-    m_series = key.isEmpty() ? QList<History::SeriesPoint>{} : reader.series(key, from, to, rangeSeconds() > 86400);
-    m_serverSightings = key.isEmpty() ? QList<History::Sighting>{} : reader.sightings({}, key, from, to);
-
-    auto *chart = new QChart;
-    chart->setTitle(key.isEmpty() ? QStringLiteral("No server") : serverLabel(key));
-    chart->legend()->setAlignment(Qt::AlignBottom);
-    auto *players = new QLineSeries;
-    players->setName(QStringLiteral("Players"));
-    auto *hits = new QLineSeries;
-    hits->setName(QStringLiteral("Hits"));
-    auto *capacity = new QLineSeries;
-    capacity->setName(QStringLiteral("Capacity"));
-    int top = 4;
     const bool bucketed = rangeSeconds() > 86400;
-    for (const History::SeriesPoint &p : m_series) {
-        const qreal x = qreal(p.time) * 1000;
-        players->append(x, bucketed ? p.playersMean : p.playersPeak);
-        hits->append(x, bucketed ? p.hitsMean : p.hitsPeak);
-        capacity->append(x, p.capacity);
-        top = std::max({top, p.capacity, p.playersPeak});
-    }
-    // The sightings as bands from the floor to the top, behind the lines.
-    auto *bandEdge = new QLineSeries;
-    QList<History::Sighting> bands = m_serverSightings;
-    std::sort(bands.begin(), bands.end(), [](const auto &a, const auto &b) { return a.from < b.from; });
-    bandEdge->append(qreal(from) * 1000, 0);
-    for (const History::Sighting &s : bands) {
-        // A sighting of one check is drawn a check wide, so it still shows.
-        const qint64 start = std::max(s.from, from);
-        const qint64 end = std::max(std::min(s.to, to), start + 60);
-        bandEdge->append(qreal(start) * 1000, 0);
-        bandEdge->append(qreal(start) * 1000, top + 1);
-        bandEdge->append(qreal(end) * 1000, top + 1);
-        bandEdge->append(qreal(end) * 1000, 0);
-    }
-    bandEdge->append(qreal(to) * 1000, 0);
-    auto *band = new QAreaSeries(bandEdge);
-    band->setName(QStringLiteral("Clan seen"));
-    band->setColor(QColor(255, 170, 60, 90));
-    band->setBorderColor(QColor(255, 170, 60, 0));
-    chart->addSeries(band);
-    chart->addSeries(capacity);
-    chart->addSeries(players);
-    chart->addSeries(hits);
-    QPen capacityPen(QColor(120, 120, 120));
-    capacityPen.setStyle(Qt::DashLine);
-    capacityPen.setWidth(2);
-    capacity->setPen(capacityPen);
-    players->setPen(QPen(QColor(31, 78, 154), 2));
-    hits->setPen(QPen(QColor(200, 40, 40), 2));
-
-    auto *xAxis = new QDateTimeAxis;
-    xAxis->setRange(QDateTime::fromSecsSinceEpoch(from), QDateTime::fromSecsSinceEpoch(to));
-    xAxis->setFormat(rangeSeconds() <= 86400 ? QStringLiteral("HH:mm")
-                     : rangeSeconds() <= 7 * 86400 ? QStringLiteral("ddd d")
-                                                   : QStringLiteral("d MMM"));
-    xAxis->setTickCount(rangeSeconds() <= 7 * 86400 ? 8 : 7);
-    auto *yAxis = new QValueAxis;
-    yAxis->setRange(0, top + 1);
-    yAxis->setLabelFormat(QStringLiteral("%d"));
-    yAxis->setTickCount(std::min(top + 2, 9));
-    yAxis->applyNiceNumbers();
-    chart->addAxis(xAxis, Qt::AlignBottom);
-    chart->addAxis(yAxis, Qt::AlignLeft);
-    for (QAbstractSeries *series : chart->series()) {
-        series->attachAxis(xAxis);
-        series->attachAxis(yAxis);
-    }
-    QChart *old = m_chart->chart();
-    m_chart->setChart(chart);
-    delete old;
+    m_series = key.isEmpty() ? QList<History::SeriesPoint>{} : reader.series(key, from, to, bucketed);
+    m_serverSightings = key.isEmpty() ? QList<History::Sighting>{} : reader.sightings({}, key, from, to);
+    m_chart->setData(key.isEmpty() ? QStringLiteral("No server") : serverLabel(key), m_series, m_serverSightings, from,
+                     to, bucketed);
 }
 
 void HistoryWindow::fillFilterViews()

@@ -4,7 +4,6 @@
 
 #include <QWidget>
 
-class QChartView;
 class QComboBox;
 class QLabel;
 class QPushButton;
@@ -35,6 +34,32 @@ protected:
 private:
     QRect cellRect(int day, int hour) const;
     History::WeekMap m_map;
+};
+
+/// A server's players, hits and capacity over a range as lines, the clan's sightings as bands
+/// behind them; drawn here rather than through a chart library, the same on every system.
+class SeriesChartView final : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit SeriesChartView(QWidget *parent = nullptr);
+    void setData(const QString &title, const QList<History::SeriesPoint> &points,
+                 const QList<History::Sighting> &sightings, qint64 from, qint64 to, bool means);
+    /// The top of the value scale: above the highest capacity and player count shown.
+    int top() const { return m_top; }
+
+protected:
+    void paintEvent(QPaintEvent *event) override;
+
+private:
+    QString m_title;
+    QList<History::SeriesPoint> m_points;
+    QList<History::Sighting> m_sightings;
+    qint64 m_from = 0;
+    qint64 m_to = 1;
+    bool m_means = false;
+    int m_top = 4;
 };
 
 // "History": a server's players and hits over a chosen range, a filter's week map and its
@@ -68,6 +93,7 @@ public:
     const QList<History::SeriesPoint> &shownSeries() const { return m_series; }
     const QList<History::Sighting> &shownSightings() const { return m_sightings; }
     const WeekMapView *weekMapView() const { return m_weekMap; }
+    const SeriesChartView *chartView() const { return m_chart; }
 
 private:
     void onExport();
@@ -81,7 +107,7 @@ private:
     QTabWidget *m_tabs = nullptr;
     QComboBox *m_cboServer = nullptr;
     QComboBox *m_cboRange = nullptr;
-    QChartView *m_chart = nullptr;
+    SeriesChartView *m_chart = nullptr;
     QComboBox *m_cboFilter = nullptr;
     WeekMapView *m_weekMap = nullptr;
     QLabel *m_lblTopServer = nullptr;

@@ -3,8 +3,6 @@
 #include "ui/HistoryWindow.h"
 #include "ui/MessageBox.h"
 
-#include <QChart>
-#include <QChartView>
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
@@ -61,9 +59,8 @@ TEST_F(HistoryWindowTest, AServerOverAWeekAFilterByHourExportAndClear)
     // Seven days in quarter hours.
     EXPECT_EQ(window.shownSeries().size(), 7 * 96);
     EXPECT_EQ(window.tabs()->currentIndex(), HistoryWindow::ServerTab);
-    const auto *chart = window.findChild<QChartView *>(QStringLiteral("chartServer"));
-    ASSERT_TRUE(chart);
-    EXPECT_EQ(chart->chart()->series().size(), 4) << "sightings, capacity, players, hits";
+    // The scale reaches above the capacity, so its line is never drawn on the frame.
+    EXPECT_GT(window.chartView()->top(), 20);
 
     window.showFilter(QStringLiteral("[X]"));
     EXPECT_EQ(window.tabs()->currentIndex(), HistoryWindow::WeekMapTab);
