@@ -21,9 +21,9 @@ AlertController::~AlertController()
     delete m_popup.data();
 }
 
-void AlertController::checkClanFilters()
+void AlertController::checkClanFilters(History::Pass *history)
 {
-    ClanMatching::checkClanFilters(*this);
+    ClanMatching::checkClanFilters(*this, history);
 }
 
 void AlertController::showAlert(qint16 serverNumber, qint16 clanFilterNumber)

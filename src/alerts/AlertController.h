@@ -27,7 +27,8 @@ public:
     explicit AlertController(std::unique_ptr<AlertSound> sound, QObject *parent = nullptr);
     ~AlertController() override;
 
-    void checkClanFilters();
+    /// The matching pass; with `history`, also the pass's samples for the history.
+    void checkClanFilters(History::Pass *history = nullptr);
     void showAlert(qint16 serverNumber, qint16 clanFilterNumber);
     void playAlertSound() override;
     void showPopup(qint16 serverNumber, qint16 clanFilterNumber) override;

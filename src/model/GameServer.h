@@ -3,6 +3,10 @@
 #include <QString>
 #include <QStringList>
 
+#include <chrono>
+#include <optional>
+#include <utility>
+
 namespace ProfileFile {
 class Batch;
 }
@@ -16,10 +20,26 @@ public:
     void setServerNumber(qint16 value) { m_serverNumber = value; }
 
     const QString &address() const { return m_address; }
-    void setAddress(const QString &value) { m_address = value; }
+    void setAddress(const QString &value)
+    {
+        m_address = value;
+        m_key.clear();
+    }
 
     qint32 port() const { return m_port; }
-    void setPort(qint32 value) { m_port = value; }
+    void setPort(qint32 value)
+    {
+        m_port = value;
+        m_key.clear();
+    }
+
+    /// "address:port", what the history knows the server by; made once, not at every pass.
+    const QString &key() const
+    {
+        if (m_key.isEmpty())
+            m_key = m_address + u':' + QString::number(m_port);
+        return m_key;
+    }
 
     const QString &name() const { return m_name; }
     void setName(const QString &value)
@@ -51,6 +71,17 @@ public:
     void setPlayerNames(const QStringList &value) { m_playerNames = value; }
     void setPlayerNames(QStringList &&value) { m_playerNames = std::move(value); }
 
+    /// How long the last reply took to come back; nothing while none has come.
+    std::optional<std::chrono::milliseconds> lastRoundTrip() const { return m_lastRoundTrip; }
+    /// Called for every reply: it also marks the server as having answered since the last pass.
+    void setLastRoundTrip(std::chrono::milliseconds value)
+    {
+        m_lastRoundTrip = value;
+        m_answeredSincePass = true;
+    }
+    /// Whether a reply came since the last call, which starts the next interval.
+    bool takeAnsweredSincePass() { return std::exchange(m_answeredSincePass, false); }
+
     /// Removes this server's section from the settings file.
     void deleteFromINI() const;
     void deleteFromINI(ProfileFile::Batch &batch) const;
@@ -72,6 +103,7 @@ private:
     qint16 m_serverNumber = 0;
     QString m_address;
     qint32 m_port = 0;
+    mutable QString m_key;
     QString m_name;
     QByteArray m_nameBytes;
     QString m_mapName;
@@ -79,4 +111,6 @@ private:
     qint16 m_activePlayers = 0;
     qint16 m_filterPlayers = 0;
     QStringList m_playerNames;
+    std::optional<std::chrono::milliseconds> m_lastRoundTrip;
+    bool m_answeredSincePass = false;
 };

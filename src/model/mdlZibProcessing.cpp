@@ -223,6 +223,8 @@ void loadSettings()
     CheckSpeed = readInt16(file, settingsSection, QStringLiteral("CheckSpeed"), 30);
     AlertSpeed = readInt16(file, settingsSection, QStringLiteral("AlertSpeed"), 5);
     AlertPlaySound = readInt16(file, settingsSection, QStringLiteral("AlertPlaySound"), 1);
+    HistoryRecording = file.readString(settingsSection, QStringLiteral("History"), QStringLiteral("1")).trimmed()
+                       != QLatin1String("0");
 }
 
 bool saveSettings(const QString &checkSpeed, const QString &alertSpeed, const QString &playSound)
@@ -391,6 +393,7 @@ void resetState()
     CheckSpeed = 0;
     AlertSpeed = 0;
     AlertPlaySound = 0;
+    HistoryRecording = true;
     lastAlertTime = {};
     checkingEnabled = false;
     gameServers.clear();

@@ -21,6 +21,8 @@ inline QString settingsPath;
 inline qint16 CheckSpeed = 0;
 inline qint16 AlertSpeed = 0;
 inline qint16 AlertPlaySound = 0;
+/// The "History" key: whether every check is kept in the history file ("0" off, else on).
+inline bool HistoryRecording = true;
 inline QDateTime lastAlertTime;
 inline bool checkingEnabled = false;
 inline ServerList gameServers;

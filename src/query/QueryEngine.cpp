@@ -1,5 +1,6 @@
 #include "query/QueryEngine.h"
 
+#include "model/GameServer.h"
 #include "model/mdlZibProcessing.h"
 #include "query/QueryDatagrams.h"
 
@@ -257,8 +258,9 @@ void QueryEngine::handleBatch()
         const QString senderAddress = arrival.sender.toString();
         // One look-up a datagram: it walks the whole list.
         const qint16 number = mdlZibProcessing::findServerNumber(senderAddress, arrival.port);
-        if (number != 0 && arrival.roundTrip)
-            emit roundTripMeasured(number, std::chrono::ceil<std::chrono::milliseconds>(*arrival.roundTrip));
+        // The details box and the history show how far the server is, from its latest reply.
+        if (const auto server = number != 0 && arrival.roundTrip ? mdlZibProcessing::serverAt(number) : nullptr)
+            server->setLastRoundTrip(std::chrono::ceil<std::chrono::milliseconds>(*arrival.roundTrip));
         handleFrom(arrival.data, senderAddress, arrival.port, number);
     }
     // Taking what came meanwhile also lets the socket's thread signal the next arrival.

@@ -105,8 +105,6 @@ signals:
     void matchingTick();
     /// A reply changed the record with this number.
     void replyFolded(qint16 serverNumber);
-    /// A reply came from a listed server this long after our last request to it left.
-    void roundTripMeasured(qint16 serverNumber, std::chrono::milliseconds roundTrip);
 
 private:
     void onQueryTick();

@@ -77,6 +77,8 @@ QString detailsText(const GameServer &server)
                    + QString::number(server.port()) + crlf + crlf;
     for (const QString &player : server.playerNames())
         text += TextCodec::forDisplay(player) + crlf;
+    if (const auto roundTrip = server.lastRoundTrip())
+        text += crlf + QStringLiteral("Round trip: ") + QString::number(roundTrip->count()) + QStringLiteral(" ms") + crlf;
     return text;
 }
 

@@ -32,7 +32,8 @@ void sortDescending(QList<QStringList> &rows, int column);
 QList<QStringList> rows(const mdlZibProcessing::ServerList &servers);
 
 /// The details box text for a server: name, address, port, an empty line, then the players,
-/// each field as TextCodec::forDisplay shows it.
+/// each field as TextCodec::forDisplay shows it; after an empty line, the last round trip once
+/// a reply has come.
 QString detailsText(const GameServer &server);
 
 } // namespace ServerGrid

@@ -57,6 +57,14 @@ ServerGridMenu::ServerGridMenu(QTableWidget *grid, QWidget *window)
     m_actAddFromClipboard = add("actAddFromClipboard", pasteTitle, &ServerGridMenu::onAddFromClipboard);
     m_actImportFromSteam =
         add("actImportFromSteam", importTitle + QStringLiteral("..."), &ServerGridMenu::onImportFromSteam);
+    // Last, below a line of its own, so the items above keep their places.
+    m_menu->addSeparator();
+    m_actHistory = m_menu->addAction(QStringLiteral("History..."));
+    m_actHistory->setObjectName(QStringLiteral("actHistory"));
+    connect(m_actHistory, &QAction::triggered, this, [this] {
+        if (const auto server = m_server.lock())
+            emit historyRequested(server->address() + u':' + QString::number(server->port()));
+    });
 
     m_grid->installEventFilter(this);
     m_grid->viewport()->installEventFilter(this);
@@ -81,6 +89,7 @@ void ServerGridMenu::openFor(int row, const QPoint &globalPos)
     m_server = server;
     m_actJoinGame->setEnabled(server != nullptr);
     m_actCopyAddress->setEnabled(server != nullptr);
+    m_actHistory->setEnabled(server != nullptr);
     m_menu->popup(globalPos);
 }
 

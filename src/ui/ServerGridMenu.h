@@ -60,6 +60,8 @@ signals:
     void rowChosen();
     /// Servers were added to the list and written: the grid is due for a refresh.
     void serversAdded();
+    /// "History..." on a server, known by "address:port".
+    void historyRequested(const QString &serverKey);
 
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
@@ -82,6 +84,7 @@ private:
     QAction *m_actCopyAddress = nullptr;
     QAction *m_actAddFromClipboard = nullptr;
     QAction *m_actImportFromSteam = nullptr;
+    QAction *m_actHistory = nullptr;
     // The server the open menu was opened for; resolved again when an action runs, as a refresh
     // may have moved the rows meanwhile.
     std::weak_ptr<GameServer> m_server;

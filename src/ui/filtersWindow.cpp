@@ -87,6 +87,13 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     m_btnRemoveFilter->setEnabled(false);
     FixedLayout::place(m_btnRemoveFilter, 1920, 1800, 1335, 375);
 
+    // In the free place left of "Remove Filter", so every control keeps where it was.
+    m_btnHistory = new QPushButton(QStringLiteral("History..."), m_frmFilters);
+    m_btnHistory->setObjectName(QStringLiteral("btnHistory"));
+    m_btnHistory->setEnabled(false);
+    m_btnHistory->hide();
+    FixedLayout::place(m_btnHistory, 120, 1800, 1335, 375);
+
     m_frmAddFilter = new QGroupBox(QStringLiteral("Add New Filter"), this);
     m_frmAddFilter->setObjectName(QStringLiteral("frmAddFilter"));
     FixedLayout::place(m_frmAddFilter, 3600, 120, 3135, 2295);
@@ -133,13 +140,14 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     FixedLayout::place(m_lblInformation, 120, 2600, 3255, 255);
 
     // No button answers Enter: a tag typed and confirmed with Enter must not add or close.
-    for (QPushButton *button : {m_btnRemoveFilter, m_btnAddFilter, m_btnOk}) {
+    for (QPushButton *button : {m_btnRemoveFilter, m_btnHistory, m_btnAddFilter, m_btnOk}) {
         button->setAutoDefault(false);
         button->setDefault(false);
     }
 
     setTabOrder(m_btnOk, m_fxgClanFilters);
-    setTabOrder(m_fxgClanFilters, m_btnRemoveFilter);
+    setTabOrder(m_fxgClanFilters, m_btnHistory);
+    setTabOrder(m_btnHistory, m_btnRemoveFilter);
     setTabOrder(m_btnRemoveFilter, m_btnAddFilter);
     setTabOrder(m_btnAddFilter, m_txtClanTag);
     setTabOrder(m_txtClanTag, m_chkShowAlerts);
@@ -157,6 +165,7 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     connect(m_fxgClanFilters, &QTableWidget::itemSelectionChanged, this, &filtersWindow::enableRemoveFilter);
     connect(m_btnAddFilter, &QPushButton::clicked, this, &filtersWindow::onAddFilterClicked);
     connect(m_btnRemoveFilter, &QPushButton::clicked, this, &filtersWindow::onRemoveFilterClicked);
+    connect(m_btnHistory, &QPushButton::clicked, this, &filtersWindow::onHistoryClicked);
     connect(m_btnOk, &QPushButton::clicked, this, &filtersWindow::onOkClicked);
 
     fillFilterGrid();
@@ -237,8 +246,26 @@ void filtersWindow::keyPressEvent(QKeyEvent *event)
 
 void filtersWindow::enableRemoveFilter()
 {
-    if (!m_filling)
-        m_btnRemoveFilter->setEnabled(true);
+    if (m_filling)
+        return;
+    m_btnRemoveFilter->setEnabled(true);
+    m_btnHistory->setEnabled(true);
+}
+
+void filtersWindow::setHistoryOpener(std::function<void(const QString &)> opener)
+{
+    m_historyOpener = std::move(opener);
+    m_btnHistory->setVisible(bool(m_historyOpener));
+}
+
+void filtersWindow::onHistoryClicked()
+{
+    const int row = m_fxgClanFilters->currentRow();
+    const QTableWidgetItem *numberItem = row >= 0 ? m_fxgClanFilters->item(row, numberColumn) : nullptr;
+    const auto filter = numberItem ? mdlZibProcessing::filterAt(Numeric::toInt16(numberItem->text()).value_or(0)) : nullptr;
+    // The tag as stored, not as the grid shows it: the history knows filters by their tags.
+    if (filter && m_historyOpener)
+        m_historyOpener(filter->clanTag());
 }
 
 void filtersWindow::onShowAlertsChanged()

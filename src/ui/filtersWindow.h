@@ -2,6 +2,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QCheckBox;
 class QGroupBox;
 class QLabel;
@@ -25,6 +27,9 @@ public:
     /// Rebuilds the grid from the shared filter list.
     void fillFilterGrid();
 
+    /// What "History..." does with the selected filter's tag; without one the button is hidden.
+    void setHistoryOpener(std::function<void(const QString &tag)> opener);
+
 protected:
     bool eventFilter(QObject *watched, QEvent *event) override;
     void keyPressEvent(QKeyEvent *event) override;
@@ -35,6 +40,7 @@ private:
     void onOkClicked();
     void onShowAlertsChanged();
     void enableRemoveFilter();
+    void onHistoryClicked();
 
     QueryEngine &m_engine;
     bool m_filling = false;
@@ -42,6 +48,8 @@ private:
     QGroupBox *m_frmFilters = nullptr;
     QTableWidget *m_fxgClanFilters = nullptr;
     QPushButton *m_btnRemoveFilter = nullptr;
+    QPushButton *m_btnHistory = nullptr;
+    std::function<void(const QString &)> m_historyOpener;
     QGroupBox *m_frmAddFilter = nullptr;
     QLabel *m_lblClanTag = nullptr;
     QLineEdit *m_txtClanTag = nullptr;

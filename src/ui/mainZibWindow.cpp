@@ -8,7 +8,9 @@
 #include "platform/Autostart.h"
 #include "platform/Clock.h"
 #include "platform/Twips.h"
+#include "history/HistoryWriter.h"
 #include "ui/FixedLayout.h"
+#include "ui/HistoryWindow.h"
 #include "ui/MessageBox.h"
 #include "ui/NotificationsWindow.h"
 #include "ui/NotifierLinks.h"
@@ -131,6 +133,8 @@ mainZibWindow::mainZibWindow(Options options, QWidget *parent)
     auto *gridMenu = new ServerGridMenu(m_fxgServers, this);
     connect(gridMenu, &ServerGridMenu::rowChosen, this, &mainZibWindow::onServerGridClicked);
     connect(gridMenu, &ServerGridMenu::serversAdded, this, &mainZibWindow::updateServerGrid);
+    connect(gridMenu, &ServerGridMenu::historyRequested, this,
+            [this](const QString &serverKey) { openHistory(this, serverKey, {}); });
 }
 
 mainZibWindow::~mainZibWindow() = default;
@@ -230,6 +234,9 @@ void mainZibWindow::startUp()
     loadNotifySettings();
     m_notifier.applySettings(notifySettings);
     lastAlertTime = Clock::now().addSecs(-3600);
+    m_history.setRecording(HistoryRecording);
+    connect(&m_history, &History::Store::problem, this, [this](const QString &text) { MessageBox::error(this, text); });
+    m_history.open(History::pathBeside(settingsPath));
 
     const ConnectionState::State connection =
         m_options.connectionTest ? m_options.connectionTest() : ConnectionState::current();
@@ -478,13 +485,34 @@ void mainZibWindow::openNotificationsDialog(QWidget *parent)
 void mainZibWindow::openFiltersDialog()
 {
     filtersWindow window(m_engine, this);
+    window.setHistoryOpener([this, &window](const QString &tag) { openHistory(&window, {}, tag); });
     window.exec();
 }
 
 void mainZibWindow::onMatchingTick()
 {
-    m_alerts.checkClanFilters();
+    // The pass after each check goes to the history, as the window's small part of its writing.
+    const qint64 now = Clock::now().toSecsSinceEpoch();
+    if (m_history.recording() && History::Store::passDue(m_lastHistoryPass, now, mdlZibProcessing::CheckSpeed)) {
+        History::Pass pass;
+        pass.time = now;
+        m_alerts.checkClanFilters(&pass);
+        m_history.record(std::move(pass));
+        m_lastHistoryPass = now;
+    } else {
+        m_alerts.checkClanFilters();
+    }
     updateServerGrid();
+}
+
+void mainZibWindow::openHistory(QWidget *parent, const QString &serverKey, const QString &tag)
+{
+    auto *window = new HistoryWindow(m_history, parent);
+    if (!tag.isEmpty())
+        window->showFilter(tag);
+    else
+        window->showServer(serverKey);
+    window->show();
 }
 
 void mainZibWindow::updateServerGrid()

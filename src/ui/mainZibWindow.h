@@ -1,6 +1,7 @@
 #pragma once
 
 #include "alerts/AlertController.h"
+#include "history/HistoryStore.h"
 #include "notify/Notifier.h"
 #include "platform/ConnectionState.h"
 #include "query/QueryEngine.h"
@@ -65,6 +66,7 @@ public:
     notify::Notifier &notifier() { return m_notifier; }
     /// The "Notifications" window, over `parent`.
     void openNotificationsDialog(QWidget *parent);
+    History::Store &history() { return m_history; }
     bool trayAvailable() const { return m_trayAvailable; }
     QSystemTrayIcon &sysTray() { return m_sysTray; }
     QMenu *trayMenu() const { return m_trayMenu.get(); }
@@ -111,6 +113,8 @@ private:
     /// Where the options and filters dialogs open; they come with their own windows.
     void openOptionsDialog();
     void openFiltersDialog();
+    /// The History window over `parent`, on a server ("address:port") or on a filter's tag.
+    void openHistory(QWidget *parent, const QString &serverKey, const QString &tag);
 
     Options m_options;
     bool m_trayAvailable = false;
@@ -121,6 +125,8 @@ private:
     QueryEngine m_engine;
     AlertController m_alerts;
     notify::Notifier m_notifier;
+    History::Store m_history;
+    qint64 m_lastHistoryPass = 0;
     QSystemTrayIcon m_sysTray;
     std::unique_ptr<QMenu> m_trayMenu;
     QAction *m_actStartWithDesktop = nullptr;

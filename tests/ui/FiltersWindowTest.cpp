@@ -329,6 +329,22 @@ TEST_F(FiltersWindowTest, FiltersTheFileCannotTakeAreToldAndKeptInTheList)
     EXPECT_EQ(fileBytes(), fourFilters);
 }
 
+TEST_F(FiltersWindowTest, HistoryOpensOnTheSelectedFiltersStoredTag)
+{
+    open(fourFilters);
+    auto *history = child<QPushButton>(*m_window, "btnHistory");
+    EXPECT_FALSE(history->isVisible()) << "nothing to open it with";
+    QStringList opened;
+    m_window->setHistoryOpener([&opened](const QString &tag) { opened.append(tag); });
+    ASSERT_TRUE(history->isVisible());
+    // Beside "Remove Filter", which stays where it was.
+    EXPECT_FALSE(history->geometry().intersects(m_btnRemoveFilter->geometry()));
+    EXPECT_EQ(history->y(), m_btnRemoveFilter->y());
+    clickRow(2);
+    QTest::mouseClick(history, Qt::LeftButton);
+    EXPECT_EQ(opened, QStringList{QStringLiteral("[C]")});
+}
+
 TEST_F(FiltersWindowTest, RemovingTheLastRowOnlyShrinksTheList)
 {
     open(fourFilters);

@@ -19,6 +19,7 @@
 #include <QPointer>
 #include <QProgressDialog>
 #include <QPushButton>
+#include <QSignalSpy>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -94,7 +95,8 @@ TEST_F(ServerGridMenuTest, ItemsInOrderActingOnTheRowClicked)
         texts.append(item->isSeparator() ? QStringLiteral("-") : item->text());
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Join Game"), QStringLiteral("Copy Address"), QStringLiteral("-"),
                                   QStringLiteral("Add Servers from Clipboard"),
-                                  QStringLiteral("Import Servers from Steam...")}));
+                                  QStringLiteral("Import Servers from Steam..."), QStringLiteral("-"),
+                                  QStringLiteral("History...")}));
     EXPECT_TRUE(action("actJoinGame")->isEnabled());
     EXPECT_TRUE(action("actCopyAddress")->isEnabled());
     EXPECT_EQ(grid()->currentRow(), bravo);
@@ -102,12 +104,18 @@ TEST_F(ServerGridMenuTest, ItemsInOrderActingOnTheRowClicked)
 
     trigger("actCopyAddress");
     EXPECT_EQ(QGuiApplication::clipboard()->text(), QStringLiteral("10.0.0.2:27002"));
+    rightClickRow(bravo);
+    QSignalSpy history(m_menu, &ServerGridMenu::historyRequested);
+    trigger("actHistory");
+    ASSERT_EQ(history.size(), 1);
+    EXPECT_EQ(history[0][0].toString(), QStringLiteral("10.0.0.2:27002")) << "history goes by address and port";
 
     // Below the last row: nothing to join or copy, and the current row stays.
     rightClick({5, grid()->viewport()->height() - 3});
     ASSERT_TRUE(m_menu->menu()->isVisible());
     EXPECT_FALSE(action("actJoinGame")->isEnabled());
     EXPECT_FALSE(action("actCopyAddress")->isEnabled());
+    EXPECT_FALSE(action("actHistory")->isEnabled());
     EXPECT_TRUE(action("actAddFromClipboard")->isEnabled());
     EXPECT_TRUE(action("actImportFromSteam")->isEnabled());
     EXPECT_EQ(grid()->currentRow(), bravo);

@@ -93,6 +93,10 @@ TEST(ServerGridRows, DetailsTextLinesAndPlayers)
                                                           "\r\n[X]Ann\r\nBob\r\n"));
     EXPECT_EQ(ServerGrid::detailsText(*server(1, QStringLiteral("Empty"), 0)),
               QStringLiteral("SERVER: Empty\r\nAddr: 10.0.0.1\r\nPort: 27015\r\n\r\n"));
+    // The round trip goes below all of that, once a reply has measured one.
+    s->setLastRoundTrip(std::chrono::milliseconds(42));
+    EXPECT_TRUE(ServerGrid::detailsText(*s).endsWith(QStringLiteral("[X]Ann\r\nBob\r\n\r\nRound trip: 42 ms\r\n")))
+        << ServerGrid::detailsText(*s).toStdString();
 }
 
 TEST(ServerGridRows, NamesAreShownSoThatNothingInThemReordersHidesOrBreaksTheText)

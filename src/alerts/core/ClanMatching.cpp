@@ -1,10 +1,12 @@
 #include "alerts/core/ClanMatching.h"
 
+#include "history/HistoryTypes.h"
 #include "model/mdlZibProcessing.h"
 #include "model/Numeric.h"
 #include "platform/Clock.h"
 #include "platform/text/TextCodec.h"
 
+#include <algorithm>
 #include <limits>
 #include <string_view>
 #include <vector>
@@ -86,7 +88,7 @@ void showAlert(qint16 serverNumber, qint16 clanFilterNumber, AlertOutput &output
         output.playAlertSound();
 }
 
-void checkClanFilters(AlertOutput &output)
+void checkClanFilters(AlertOutput &output, History::Pass *history)
 {
     // Copies of the lists: a reload while the pop-up rises replaces them, and the records we
     // hold stay alive through their shared pointers.
@@ -97,8 +99,20 @@ void checkClanFilters(AlertOutput &output)
     for (const auto &filter : filters)
         matchers.emplace_back(filter->clanTag());
     std::vector<quint64> nameCodes;
+    if (history)
+        history->servers.reserve(servers.size());
     for (const auto &server : servers) {
         server->setFilterPlayers(0);
+        History::ServerSample *sample = nullptr;
+        if (history) {
+            sample = &history->servers.emplaceBack();
+            sample->key = server->key();
+            sample->players = qint16(std::min<qsizetype>(server->playerNames().size(), std::numeric_limits<qint16>::max()));
+            sample->capacity = server->maxPlayers();
+            sample->answered = server->takeAnsweredSincePass();
+            if (const auto roundTrip = server->lastRoundTrip())
+                sample->roundTripMs = qint32(std::min<qint64>(roundTrip->count(), std::numeric_limits<qint32>::max()));
+        }
         const QStringList names = server->playerNames();
         nameCodes.clear();
         for (const QString &name : names)
@@ -106,14 +120,28 @@ void checkClanFilters(AlertOutput &output)
         for (std::size_t f = 0; f < matchers.size(); ++f) {
             const auto &filter = filters[qsizetype(f)];
             qint16 count = 0;
+            History::FilterHit *hit = nullptr;
             for (qsizetype n = 0; n < names.size(); ++n) {
-                if (matchers[f].matches(names[n], nameCodes[std::size_t(n)]))
-                    count = Numeric::saturatingAdd(count, 1);
+                if (!matchers[f].matches(names[n], nameCodes[std::size_t(n)]))
+                    continue;
+                count = Numeric::saturatingAdd(count, 1);
+                // Only the names that matched go to the history; no other player's is kept.
+                if (sample) {
+                    if (!hit) {
+                        hit = &sample->filters.emplaceBack();
+                        hit->tag = filter->clanTag();
+                    }
+                    hit->names.append(names[n]);
+                }
             }
+            if (hit)
+                hit->count = count;
             server->setFilterPlayers(Numeric::saturatingAdd(server->filterPlayers(), count));
             if (filter->alert() && count >= filter->alertTrigger())
                 showAlert(server->serverNumber(), filter->clanFilterNumber(), output);
         }
+        if (sample)
+            sample->hits = server->filterPlayers();
     }
 }
 

@@ -3,6 +3,10 @@
 #include <QDateTime>
 #include <QString>
 
+namespace History {
+struct Pass;
+}
+
 // Counting the watched-clan players on every server and deciding when that is worth an alert.
 namespace ClanMatching {
 
@@ -42,8 +46,10 @@ qint64 elapsedMinutes(const QDateTime &from, const QDateTime &to);
 void showAlert(qint16 serverNumber, qint16 clanFilterNumber, AlertOutput &output);
 
 /// One matching pass over every server and filter: sets filterPlayers and calls showAlert for
-/// every (server, filter) pair whose count reaches the filter's trigger.
-void checkClanFilters(AlertOutput &output);
+/// every (server, filter) pair whose count reaches the filter's trigger. With `history`, also
+/// fills it with each server's sample of this pass (its time is the caller's), and takes each
+/// server's "answered since the last pass" mark.
+void checkClanFilters(AlertOutput &output, History::Pass *history = nullptr);
 
 /// The pop-up's text: the server's name, an empty line, then each player whose name holds
 /// the filter's tag, CR LF between lines; the names as TextCodec::forDisplay shows them.
