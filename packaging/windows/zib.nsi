@@ -21,6 +21,13 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; The pages speak the languages the program does; the installer takes the one of the user's
+; Windows, English when it is none of them.
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Russian.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\PortugueseBR.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
+
 Function .onInit
     SetRegView 64
 FunctionEnd
