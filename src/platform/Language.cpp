@@ -45,19 +45,19 @@ QString match(const QString &wanted, const QStringList &available, bool language
 
 QStringList available()
 {
-    QStringList codes{english};
-    const QStringList files = QDir(translations).entryList({QStringLiteral("zib_*.qm")}, QDir::Files, QDir::Name);
+    QStringList codes { english };
+    const QStringList files = QDir(translations).entryList({ QStringLiteral("zib_*.qm") }, QDir::Files, QDir::Name);
     for (const QString &file : files)
         codes.append(file.mid(4, file.size() - 7));
     return codes;
 }
 
-QString choose(const QString &commandLine, const QString &setting, const QStringList &desktop,
-               const QStringList &available)
+QString choose(
+    const QString &commandLine, const QString &setting, const QStringList &desktop, const QStringList &available)
 {
     // What the user named is taken as named or by its language ("pt" finds "pt_BR"), like the
     // desktop's own list.
-    for (const QString &chosen : {commandLine, setting}) {
+    for (const QString &chosen : { commandLine, setting }) {
         if (const QString code = match(chosen, available, true); !code.isEmpty())
             return code;
     }
@@ -74,18 +74,18 @@ QString choose(const QString &commandLine, const QString &setting, const QString
 
 QString nativeName(const QString &code)
 {
-    static const QList<std::pair<QString, QString>> names{
-        {QStringLiteral("en"), QStringLiteral("English")},
-        {QStringLiteral("ru"), QStringLiteral("Русский")},
-        {QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)")},
-        {QStringLiteral("ro"), QStringLiteral("Română")},
-        {QStringLiteral("pl"), QStringLiteral("Polski")},
-        {QStringLiteral("tr"), QStringLiteral("Türkçe")},
-        {QStringLiteral("es"), QStringLiteral("Español")},
-        {QStringLiteral("hu"), QStringLiteral("Magyar")},
-        {QStringLiteral("uk"), QStringLiteral("Українська")},
-        {QStringLiteral("de"), QStringLiteral("Deutsch")},
-        {QStringLiteral("sr"), QStringLiteral("Srpski")},
+    static const QList<std::pair<QString, QString>> names {
+        { QStringLiteral("en"), QStringLiteral("English") },
+        { QStringLiteral("ru"), QStringLiteral("Русский") },
+        { QStringLiteral("pt_BR"), QStringLiteral("Português (Brasil)") },
+        { QStringLiteral("ro"), QStringLiteral("Română") },
+        { QStringLiteral("pl"), QStringLiteral("Polski") },
+        { QStringLiteral("tr"), QStringLiteral("Türkçe") },
+        { QStringLiteral("es"), QStringLiteral("Español") },
+        { QStringLiteral("hu"), QStringLiteral("Magyar") },
+        { QStringLiteral("uk"), QStringLiteral("Українська") },
+        { QStringLiteral("de"), QStringLiteral("Deutsch") },
+        { QStringLiteral("sr"), QStringLiteral("Srpski") },
     };
     for (const auto &[c, name] : names) {
         if (c == code)
@@ -97,11 +97,10 @@ QString nativeName(const QString &code)
 int codePageOf(const QString &code)
 {
     const QString language = normalised(code).section(QLatin1Char('_'), 0, 0);
-    static const QStringList cyrillic{QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("sr"),
-                                      QStringLiteral("bg"), QStringLiteral("be")};
-    static const QStringList centralEurope{QStringLiteral("pl"), QStringLiteral("cs"), QStringLiteral("hu"),
-                                           QStringLiteral("ro"), QStringLiteral("hr"), QStringLiteral("sk"),
-                                           QStringLiteral("sl")};
+    static const QStringList cyrillic { QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("sr"),
+        QStringLiteral("bg"), QStringLiteral("be") };
+    static const QStringList centralEurope { QStringLiteral("pl"), QStringLiteral("cs"), QStringLiteral("hu"),
+        QStringLiteral("ro"), QStringLiteral("hr"), QStringLiteral("sk"), QStringLiteral("sl") };
     if (cyrillic.contains(language))
         return 1251;
     if (centralEurope.contains(language))

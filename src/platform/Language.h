@@ -23,8 +23,8 @@ QStringList available();
 /// the desktop's languages (QLocale::uiLanguages(), "pt-BR" or "ru-RU" as it gives them) that
 /// `available` holds, by full name first and then by its language alone; English when none is.
 /// A choice that names no available language is passed over as if it were not made.
-QString choose(const QString &commandLine, const QString &setting, const QStringList &desktop,
-               const QStringList &available);
+QString choose(
+    const QString &commandLine, const QString &setting, const QStringList &desktop, const QStringList &available);
 
 /// The language's name in itself: "Русский", "Português (Brasil)".
 QString nativeName(const QString &code);

@@ -4,7 +4,7 @@
 
 namespace {
 
-const QStringList shipped{QStringLiteral("en"), QStringLiteral("pt_BR"), QStringLiteral("ru")};
+const QStringList shipped { QStringLiteral("en"), QStringLiteral("pt_BR"), QStringLiteral("ru") };
 
 QString choose(const QString &commandLine, const QString &setting, const QStringList &desktop)
 {
@@ -15,21 +15,21 @@ QString choose(const QString &commandLine, const QString &setting, const QString
 
 TEST(Language, TheDesktopsListIsFollowedDownToEnglish)
 {
-    EXPECT_EQ(choose({}, {}, {QStringLiteral("ru-RU"), QStringLiteral("en-US")}), QStringLiteral("ru"));
-    EXPECT_EQ(choose({}, {}, {QStringLiteral("pt-BR")}), QStringLiteral("pt_BR"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("ru-RU"), QStringLiteral("en-US") }), QStringLiteral("ru"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("pt-BR") }), QStringLiteral("pt_BR"));
     // A language Zib does not speak is passed over for the next the desktop names.
-    EXPECT_EQ(choose({}, {}, {QStringLiteral("fr-FR"), QStringLiteral("pt-BR"), QStringLiteral("ru")}),
-              QStringLiteral("pt_BR"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("fr-FR"), QStringLiteral("pt-BR"), QStringLiteral("ru") }),
+        QStringLiteral("pt_BR"));
     // A full name anywhere in the list comes before a language alone earlier in it.
-    EXPECT_EQ(choose({}, {}, {QStringLiteral("pt-PT"), QStringLiteral("ru")}), QStringLiteral("ru"));
-    EXPECT_EQ(choose({}, {}, {QStringLiteral("pt-PT")}), QStringLiteral("pt_BR"));
-    EXPECT_EQ(choose({}, {}, {QStringLiteral("fr-FR"), QStringLiteral("de")}), QStringLiteral("en"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("pt-PT"), QStringLiteral("ru") }), QStringLiteral("ru"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("pt-PT") }), QStringLiteral("pt_BR"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("fr-FR"), QStringLiteral("de") }), QStringLiteral("en"));
     EXPECT_EQ(choose({}, {}, {}), QStringLiteral("en"));
 }
 
 TEST(Language, TheCommandLineComesBeforeTheFileAndTheFileBeforeTheDesktop)
 {
-    const QStringList russianDesktop{QStringLiteral("ru-RU")};
+    const QStringList russianDesktop { QStringLiteral("ru-RU") };
     EXPECT_EQ(choose(QStringLiteral("pt_BR"), QStringLiteral("en"), russianDesktop), QStringLiteral("pt_BR"));
     EXPECT_EQ(choose({}, QStringLiteral("pt_BR"), russianDesktop), QStringLiteral("pt_BR"));
     EXPECT_EQ(choose({}, QStringLiteral("en"), russianDesktop), QStringLiteral("en"));
