@@ -27,6 +27,7 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Russian.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\PortugueseBR.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Romanian.nlf"
 
 Function .onInit
     SetRegView 64
