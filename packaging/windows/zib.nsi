@@ -28,6 +28,7 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Russian.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\PortugueseBR.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Romanian.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Ukrainian.nlf"
 
 Function .onInit
     SetRegView 64
