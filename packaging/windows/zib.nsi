@@ -29,6 +29,7 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\PortugueseBR.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Romanian.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Ukrainian.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Polish.nlf"
 
 Function .onInit
     SetRegView 64
