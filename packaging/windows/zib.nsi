@@ -30,6 +30,7 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Romanian.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Ukrainian.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Polish.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Turkish.nlf"
 
 Function .onInit
     SetRegView 64
