@@ -31,6 +31,7 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Romanian.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Ukrainian.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Polish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Turkish.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\German.nlf"
 
 Function .onInit
     SetRegView 64
