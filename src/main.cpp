@@ -2,13 +2,20 @@
 #include "platform/AppPaths.h"
 #include "platform/CommandLine.h"
 #include "platform/DesktopSession.h"
+#include "platform/Language.h"
+#include "platform/SystemCodePage.h"
+#include "platform/settingsfile/ProfileFile.h"
+#include "platform/text/TextCodec.h"
 #include "platform/SingleInstance.h"
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
 #include "ui/mainZibWindow.h"
+#include "alerts/Resources.h"
+#include "model/mdlZibProcessing.h"
 
 #include <QApplication>
 #include <QFileInfo>
+#include <QLocale>
 
 #include <cstdio>
 
@@ -48,6 +55,8 @@ int main(int argc, char **argv)
     QApplication::setApplicationName(QStringLiteral("Zib"));
     QApplication::setApplicationVersion(QStringLiteral(ZIB_VERSION));
     QApplication::setDesktopFileName(QStringLiteral(ZIB_APP_ID));
+    Resources::ensureLoaded();
+    const QStringList desktopLanguages = QLocale::system().uiLanguages();
 
     // Before anything else: a second copy asks the first to show itself and ends without
     // reading or writing anything, whatever it was started with. What it was started with and
@@ -57,6 +66,9 @@ int main(int argc, char **argv)
     instance.setSettingsPath(settingsPath);
     if (!instance.tryBecomePrimary()) {
         if (instance.notifyPrimary()) {
+            // The settings file is the running copy's: this one speaks as it was asked to, or
+            // as the desktop does.
+            Language::install(app, Language::choose(command.language, {}, desktopLanguages, Language::available()));
             const QString note = CommandLine::handOverNote(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName(), command,
                                                            settingsPath, instance.runningSettingsPath());
             std::fputs(note.toLocal8Bit().constData(), stderr);
@@ -64,14 +76,25 @@ int main(int argc, char **argv)
             // sight: say where it is, or this copy would seem to have done nothing.
             if (instance.runningElsewhere())
                 MessageBox::show(nullptr,
-                                 QStringLiteral("Zib is already running for this account in another login session "
+                                 QCoreApplication::translate("main", "Zib is already running for this account in another login session "
                                                 "of this computer. It keeps your servers and settings there; a second "
                                                 "copy would overwrite them, so this one ends.")
-                                     + QStringLiteral("\r\n\r\nClose Zib in the other session to run it here."),
+                                     + QStringLiteral("\r\n\r\n") + QCoreApplication::translate("main", "Close Zib in the other session to run it here."),
                                  QStringLiteral("Zib"), QMessageBox::Ok, QMessageBox::Information);
         }
         return 0;
     }
+
+    // Chosen once, before any window or name exists: see Language.h.
+    const QString language =
+        Language::choose(command.language,
+                         ProfileFile::readString(settingsPath, mdlZibProcessing::settingsSection, Language::settingsKey, {}),
+                         desktopLanguages, Language::available());
+    Language::install(app, language);
+    const QString codePage =
+        ProfileFile::readString(settingsPath, mdlZibProcessing::settingsSection, Language::codePageKey, {}).trimmed();
+    if (codePage.isEmpty() || !TextCodec::setLegacyCodePage(codePage.toInt()))
+        TextCodec::setLegacyCodePage(SystemCodePage::ansi().value_or(Language::codePageOf(language)));
 
     // The window may sit hidden in the tray while the alert pop-up closes; that must not end
     // the program. It ends when the main window is closed.

@@ -21,6 +21,18 @@ Page instfiles
 UninstPage uninstConfirm
 UninstPage instfiles
 
+; The pages speak the languages the program does; the installer takes the one of the user's
+; Windows, English when it is none of them.
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\English.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Russian.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\PortugueseBR.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Spanish.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Romanian.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Ukrainian.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Polish.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Turkish.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\German.nlf"
+
 Function .onInit
     SetRegView 64
 FunctionEnd

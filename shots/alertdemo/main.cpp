@@ -1,11 +1,14 @@
 // Raises one alert pop-up with sample data and leaves it on screen, for pictures of it.
 // Silent: it never touches the audio device.
+#include "alerts/Resources.h"
+#include "platform/Language.h"
 #include "alerts/AlertController.h"
 #include "alerts/AlertSound.h"
 #include "model/mdlZibProcessing.h"
 #include "ui/FixedLayout.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QDateTime>
 
 #include <memory>
@@ -23,6 +26,9 @@ public:
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The desktop's language, as the program speaks it (LANGUAGE=ru for a Russian picture).
+    Resources::ensureLoaded();
+    Language::install(app, Language::choose({}, {}, QLocale::system().uiLanguages(), Language::available()));
     // The faces the program itself sets its windows in.
     FixedLayout::useBundledFonts();
     namespace state = mdlZibProcessing;

@@ -1,5 +1,7 @@
 // Shows the options, filters or notifications window with a few sample values, for screenshots.
 // Usage: dialogdemo options|filters|notifications [milliseconds before quitting, default 5000]
+#include "alerts/Resources.h"
+#include "platform/Language.h"
 #include "model/mdlZibProcessing.h"
 #include "notify/Notifier.h"
 #include "query/QueryEngine.h"
@@ -9,6 +11,7 @@
 #include "ui/optionsWindow.h"
 
 #include <QApplication>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
@@ -32,6 +35,9 @@ void addSampleFilter(const QString &tag, bool alert, qint16 trigger)
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The desktop's language, as the program speaks it (LANGUAGE=ru for a Russian picture).
+    Resources::ensureLoaded();
+    Language::install(app, Language::choose({}, {}, QLocale::system().uiLanguages(), Language::available()));
     // The faces the program itself sets its windows in.
     FixedLayout::useBundledFonts();
     const QStringList args = app.arguments();

@@ -2,6 +2,8 @@
 // one of the states worth a picture: compact, expanded, expanded with the add prompt open, with
 // the grid's context menu open on the busiest server, or with the import dialog open over a given
 // Steam folder (it prints the dialog's place on the screen, "dialog WxH+X+Y").
+#include "alerts/Resources.h"
+#include "platform/Language.h"
 #include "ui/FixedLayout.h"
 #include "ui/ServerGrid.h"
 #include "ui/ServerGridMenu.h"
@@ -9,6 +11,7 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QLocale>
 #include <QCommandLineParser>
 #include <QMenu>
 #include <QPushButton>
@@ -23,6 +26,9 @@ using namespace std::chrono_literals;
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The desktop's language, as the program speaks it (LANGUAGE=ru for a Russian picture).
+    Resources::ensureLoaded();
+    Language::install(app, Language::choose({}, {}, QLocale::system().uiLanguages(), Language::available()));
     // The faces the program itself sets its windows in.
     FixedLayout::useBundledFonts();
     QCommandLineParser parser;

@@ -4,6 +4,7 @@
 #include "alerts/Taskbar.h"
 #include "alerts/core/ClanMatching.h"
 
+#include <QCoreApplication>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -86,10 +87,17 @@ alertCreeper::alertCreeper(QWidget *parent)
     m_txtAlertDetails->setTextFormat(Qt::PlainText);
     setTextColour(m_txtAlertDetails, detailsColour);
 
-    m_lblAlert = new QLabel(QStringLiteral("ALERT"), m_picAlertPicture);
+    m_lblAlert = new QLabel(QCoreApplication::translate("alertCreeper", "ALERT"), m_picAlertPicture);
     m_lblAlert->setObjectName(QStringLiteral("lblAlert"));
     m_lblAlert->setGeometry(twipsRect(1080, 1440, 615, 255, area));
     m_lblAlert->setTextFormat(Qt::PlainText);
+    // A translated word longer than "ALERT" takes the room it needs to the right, over the
+    // picture, where nothing else is drawn; the English label keeps its size.
+    if (m_lblAlert->text() != QStringLiteral("ALERT")) {
+        const int needed = m_lblAlert->fontMetrics().horizontalAdvance(m_lblAlert->text());
+        if (needed > m_lblAlert->width())
+            m_lblAlert->resize(std::min(needed, m_picAlertPicture->width() - m_lblAlert->x()), m_lblAlert->height());
+    }
     setTextColour(m_lblAlert, m_lblAlert->palette().color(QPalette::ButtonText));
 
     m_flashState = 1;

@@ -1,4 +1,5 @@
 #include "model/AddressList.h"
+#include <QCoreApplication>
 
 #include "model/TopLevelDomains.h"
 #include "platform/HostResolver.h"
@@ -67,19 +68,19 @@ bool onlyDigitsAndDots(QStringView text)
 std::optional<QString> hostProblem(QStringView host)
 {
     if (host.isEmpty())
-        return QStringLiteral("there is no address before the port");
+        return QCoreApplication::translate("AddressList", "there is no address before the port");
     if (onlyDigitsAndDots(host)) {
         if (!HostResolver::dottedIPv4(host.toString()))
-            return QStringLiteral("it is not an IPv4 address (four numbers from 0 to 255, separated by dots)");
+            return QCoreApplication::translate("AddressList", "it is not an IPv4 address (four numbers from 0 to 255, separated by dots)");
         return std::nullopt;
     }
     if (host.size() > 253)
-        return QStringLiteral("the host name is too long");
+        return QCoreApplication::translate("AddressList", "the host name is too long");
     // A fully qualified name may end in a dot.
     const QStringView name = host.endsWith(u'.') ? host.chopped(1) : host;
     for (QStringView label : name.split(u'.')) {
         if (!isHostLabel(label))
-            return QStringLiteral("it is not a host name (letters, digits, hyphens and dots)");
+            return QCoreApplication::translate("AddressList", "it is not a host name (letters, digits, hyphens and dots)");
     }
     return std::nullopt;
 }
@@ -150,7 +151,7 @@ std::variant<Address, Refused> parseOne(QStringView text)
             rest = rest.first(slash);
     }
     if (looksLikeIPv6(rest))
-        return refuse(QStringLiteral("it is an IPv6 address; Half-Life servers are reached over IPv4 only"));
+        return refuse(QCoreApplication::translate("AddressList", "it is an IPv6 address; Half-Life servers are reached over IPv4 only"));
     const qsizetype colon = rest.indexOf(u':');
     const QStringView host = colon < 0 ? rest : rest.first(colon);
     if (const auto problem = hostProblem(host))
@@ -159,7 +160,7 @@ std::variant<Address, Refused> parseOne(QStringView text)
     if (colon >= 0) {
         const auto given = portOf(rest.sliced(colon + 1));
         if (!given)
-            return refuse(QStringLiteral("the port must be a whole number from 1 to 65535"));
+            return refuse(QCoreApplication::translate("AddressList", "the port must be a whole number from 1 to 65535"));
         port = *given;
     }
     return Address{host.toString(), port};

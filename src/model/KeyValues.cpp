@@ -1,5 +1,6 @@
 #include "model/KeyValues.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 
 namespace KeyValues {
@@ -131,7 +132,7 @@ private:
                 text.append(escaped);
             }
         }
-        return Token{Kind::Fault, QStringLiteral("a text in quotes is not closed"), line};
+        return Token{Kind::Fault, QCoreApplication::translate("KeyValues", "a text in quotes is not closed"), line};
     }
 
     Token condition()
@@ -141,7 +142,7 @@ private:
         while (!atEnd() && current() != ']' && current() != '\n')
             ++m_at;
         if (atEnd() || current() != ']')
-            return Token{Kind::Fault, QStringLiteral("a condition in brackets is not closed"), line};
+            return Token{Kind::Fault, QCoreApplication::translate("KeyValues", "a condition in brackets is not closed"), line};
         const QString text = QString::fromUtf8(m_bytes.sliced(start, m_at - start));
         ++m_at;
         return {Kind::Condition, text, line};
@@ -168,7 +169,7 @@ private:
 
 QString located(int line, const QString &what)
 {
-    return QStringLiteral("line %1: %2").arg(line).arg(what);
+    return QCoreApplication::translate("KeyValues", "line %1: %2").arg(line).arg(what);
 }
 
 QString quotedName(const QString &name)
@@ -186,14 +187,14 @@ QString readList(Lexer &lexer, QList<Node> &into, int depth, const QString &bloc
         case Kind::End:
             if (depth == 0)
                 return {};
-            return located(openLine, QStringLiteral("the block ") + quotedName(blockName)
-                                         + QStringLiteral(" is not closed before the end of the file"));
+            return located(openLine, QCoreApplication::translate("KeyValues", "the block ") + quotedName(blockName)
+                                         + QCoreApplication::translate("KeyValues", " is not closed before the end of the file"));
         case Kind::Close:
-            return depth == 0 ? located(name.line, QStringLiteral("a '}' closes no block")) : QString();
+            return depth == 0 ? located(name.line, QCoreApplication::translate("KeyValues", "a '}' closes no block")) : QString();
         case Kind::Open:
-            return located(name.line, QStringLiteral("a block has no name before its '{'"));
+            return located(name.line, QCoreApplication::translate("KeyValues", "a block has no name before its '{'"));
         case Kind::Condition:
-            return located(name.line, QStringLiteral("a condition stands where a name should"));
+            return located(name.line, QCoreApplication::translate("KeyValues", "a condition stands where a name should"));
         case Kind::Fault:
             return located(name.line, name.text);
         case Kind::Text:
@@ -211,7 +212,7 @@ QString readList(Lexer &lexer, QList<Node> &into, int depth, const QString &bloc
             return located(next.line, next.text);
         if (next.kind == Kind::Open) {
             if (depth + 1 >= maxDepth)
-                return located(next.line, QStringLiteral("blocks are nested more than %1 deep").arg(maxDepth));
+                return located(next.line, QCoreApplication::translate("KeyValues", "blocks are nested more than %1 deep").arg(maxDepth));
             node.isBlock = true;
             if (QString fault = readList(lexer, node.children, depth + 1, node.key, next.line); !fault.isEmpty())
                 return fault;
@@ -220,7 +221,7 @@ QString readList(Lexer &lexer, QList<Node> &into, int depth, const QString &bloc
             if (lexer.peek().kind == Kind::Condition)
                 node.condition = lexer.take().text;
         } else {
-            return located(next.line, quotedName(node.key) + QStringLiteral(" has no value"));
+            return located(next.line, quotedName(node.key) + QCoreApplication::translate("KeyValues", " has no value"));
         }
         into.append(std::move(node));
     }

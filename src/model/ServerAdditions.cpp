@@ -6,6 +6,7 @@
 #include "platform/HostResolver.h"
 #include "platform/settingsfile/ProfileFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QHash>
 #include <QSet>
@@ -25,9 +26,11 @@ QString keyOf(const QString &address, qint32 port)
     return address + u':' + QString::number(port);
 }
 
-QString plural(qsizetype count, const char *one, const char *many)
+// English has a text for one and one for more, each with %n so that every language gives its own
+// forms of both: no English translation file is needed, and a language with three forms has them.
+QString counted(const char *one, const char *many, qsizetype count)
 {
-    return QString::number(count) + u' ' + QLatin1String(count == 1 ? one : many);
+    return QCoreApplication::translate("ServerAdditions", count == 1 ? one : many, nullptr, int(count));
 }
 
 void appendList(QString &text, const QString &heading, const QStringList &lines)
@@ -36,7 +39,7 @@ void appendList(QString &text, const QString &heading, const QStringList &lines)
     for (qsizetype i = 0; i < std::min(lines.size(), listedAtMost); ++i)
         text += crlf + QStringLiteral("    ") + lines[i];
     if (lines.size() > listedAtMost)
-        text += crlf + QStringLiteral("    and %1 more").arg(lines.size() - listedAtMost);
+        text += crlf + QCoreApplication::translate("ServerAdditions", "    and %1 more").arg(lines.size() - listedAtMost);
 }
 
 } // namespace
@@ -115,28 +118,32 @@ Outcome addServers(const QList<Candidate> &candidates, const QString &defaultNam
 
 QString summary(const Outcome &outcome, const QList<AddressList::Refused> &refused)
 {
-    QString text = QStringLiteral("Added ") + plural(outcome.added, "server", "servers") + u'.';
+    QString text = counted(QT_TRANSLATE_N_NOOP("ServerAdditions", "Added %n server."),
+                           QT_TRANSLATE_N_NOOP("ServerAdditions", "Added %n servers."), outcome.added);
     if (outcome.skipped > 0)
         text += u' '
-                + (outcome.skipped == 1 ? QStringLiteral("1 server was")
-                                        : QStringLiteral("%1 servers were").arg(outcome.skipped))
-                + QStringLiteral(" already in the list and skipped.");
+                + counted(QT_TRANSLATE_N_NOOP("ServerAdditions", "%n server was already in the list and skipped."),
+                          QT_TRANSLATE_N_NOOP("ServerAdditions", "%n servers were already in the list and skipped."),
+                          outcome.skipped);
     if (!outcome.saved)
-        text += crlf + crlf + QStringLiteral("Zib could not write its settings file, ")
+        text += crlf + crlf + QCoreApplication::translate("ServerAdditions", "Zib could not write its settings file, ")
                 + QDir::toNativeSeparators(mdlZibProcessing::settingsPath)
-                + QStringLiteral(": the new servers are watched now but will be gone when Zib starts again.");
+                + QCoreApplication::translate("ServerAdditions", ": the new servers are watched now but will be gone when Zib starts again.");
     if (outcome.overLimit > 0)
-        text += crlf + crlf + plural(outcome.overLimit, "server", "servers")
-                + QStringLiteral(" did not fit: the list holds at most %1.").arg(std::numeric_limits<qint16>::max());
+        text += crlf + crlf
+                + counted(QT_TRANSLATE_N_NOOP("ServerAdditions", "%n server did not fit: the list holds at most %1."),
+                          QT_TRANSLATE_N_NOOP("ServerAdditions", "%n servers did not fit: the list holds at most %1."),
+                          outcome.overLimit)
+                      .arg(std::numeric_limits<qint16>::max());
     if (!outcome.unresolved.isEmpty())
-        appendList(text, QStringLiteral("These host names could not be found:"), outcome.unresolved);
+        appendList(text, QCoreApplication::translate("ServerAdditions", "These host names could not be found:"), outcome.unresolved);
     if (!outcome.notLookedUp.isEmpty())
-        appendList(text, QStringLiteral("The look-up of these host names was cancelled:"), outcome.notLookedUp);
+        appendList(text, QCoreApplication::translate("ServerAdditions", "The look-up of these host names was cancelled:"), outcome.notLookedUp);
     if (!refused.isEmpty()) {
         QStringList lines;
         for (const AddressList::Refused &item : refused)
             lines.append(item.text.left(60) + QStringLiteral(": ") + item.reason);
-        appendList(text, QStringLiteral("These are not server addresses Zib can use:"), lines);
+        appendList(text, QCoreApplication::translate("ServerAdditions", "These are not server addresses Zib can use:"), lines);
     }
     return text;
 }

@@ -3,6 +3,7 @@
 #include "platform/HostResolver.h"
 #include "platform/settingsfile/ProfileFile.h"
 
+#include <QCoreApplication>
 #include <QFile>
 #include <QHash>
 #include <QSet>
@@ -78,11 +79,11 @@ FileContents readFile(const QString &path)
     const QByteArray bytes = file.read(maxFileBytes + 1);
     if (bytes.size() > maxFileBytes)
         return {{},
-                path + QStringLiteral(": the file is larger than %1 MB, which no server list is; it was not read.")
+                path + QCoreApplication::translate("SteamImport", ": the file is larger than %1 MB, which no server list is; it was not read.")
                            .arg(maxFileBytes / (1024 * 1024))};
     const KeyValues::Document document = KeyValues::parse(bytes);
     if (!document.error.isEmpty())
-        return {{}, path + QStringLiteral(": the file is damaged (") + document.error + u')'};
+        return {{}, path + QCoreApplication::translate("SteamImport", ": the file is damaged (") + document.error + u')'};
     return {entriesOf(document), {}};
 }
 
@@ -101,7 +102,7 @@ QString gameName(qint64 appId)
         {70, QStringLiteral("Half-Life")},        {80, QStringLiteral("Condition Zero")},
         {130, QStringLiteral("Blue Shift")},
     };
-    return names.value(appId, QStringLiteral("App %1").arg(appId));
+    return names.value(appId, QCoreApplication::translate("SteamImport", "App %1").arg(appId));
 }
 
 QList<Entry> prepare(QList<Entry> entries, const mdlZibProcessing::ServerList &servers)

@@ -4,6 +4,7 @@
 #include "model/mdlZibProcessing.h"
 #include "platform/text/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -81,7 +82,7 @@ AlertMessage testMessage()
     message.clanTag = QStringLiteral("[X]");
     message.count = 3;
     message.trigger = 2;
-    message.serverName = QStringLiteral("Zib test message");
+    message.serverName = QCoreApplication::translate("AlertMessage", "Zib test message");
     message.mapName = QStringLiteral("crossfire");
     message.players = 7;
     message.capacity = 16;
@@ -94,9 +95,9 @@ AlertMessage testMessage()
 
 QString title(const AlertMessage &message, QString (*escape)(const QString &))
 {
-    const QString prefix = message.test ? QStringLiteral("Test: ") : QString();
+    const QString prefix = message.test ? QCoreApplication::translate("AlertMessage", "Test: ") : QString();
     return prefix
-           + QStringLiteral("%1 %2 of %3 on %4")
+           + QCoreApplication::translate("AlertMessage", "%1 %2 of %3 on %4")
                  .arg(escaped(message.clanTag, escape))
                  .arg(message.count)
                  .arg(message.trigger)
@@ -105,7 +106,7 @@ QString title(const AlertMessage &message, QString (*escape)(const QString &))
 
 QString bodyText(const AlertMessage &message, qsizetype maxChars, QString (*escape)(const QString &))
 {
-    const QString head = QStringLiteral("Map %1, players %2/%3")
+    const QString head = QCoreApplication::translate("AlertMessage", "Map %1, players %2/%3")
                              .arg(escaped(message.mapName, escape))
                              .arg(message.players)
                              .arg(message.capacity)
@@ -125,7 +126,7 @@ QString bodyText(const AlertMessage &message, qsizetype maxChars, QString (*esca
         ++listed;
     }
     if (listed < message.matchingPlayers.size())
-        names += QStringLiteral("and %1 more").arg(message.matchingPlayers.size() - listed) + newline;
+        names += QCoreApplication::translate("AlertMessage", "and %1 more").arg(message.matchingPlayers.size() - listed) + newline;
     return (head + names + join).left(maxChars);
 }
 

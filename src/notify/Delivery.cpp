@@ -2,6 +2,7 @@
 
 #include "platform/text/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QNetworkAccessManager>
@@ -40,26 +41,26 @@ QString networkFailure(QNetworkReply::NetworkError error)
 {
     switch (error) {
     case QNetworkReply::ConnectionRefusedError:
-        return QStringLiteral("the connection was refused");
+        return QCoreApplication::translate("Delivery", "the connection was refused");
     case QNetworkReply::RemoteHostClosedError:
-        return QStringLiteral("the service closed the connection");
+        return QCoreApplication::translate("Delivery", "the service closed the connection");
     case QNetworkReply::HostNotFoundError:
-        return QStringLiteral("the service's host was not found");
+        return QCoreApplication::translate("Delivery", "the service's host was not found");
     case QNetworkReply::TimeoutError:
-        return QStringLiteral("the connection timed out");
+        return QCoreApplication::translate("Delivery", "the connection timed out");
     case QNetworkReply::SslHandshakeFailedError:
-        return QStringLiteral("the secure connection failed (the certificate was not trusted)");
+        return QCoreApplication::translate("Delivery", "the secure connection failed (the certificate was not trusted)");
     case QNetworkReply::TemporaryNetworkFailureError:
     case QNetworkReply::NetworkSessionFailedError:
-        return QStringLiteral("the network is down");
+        return QCoreApplication::translate("Delivery", "the network is down");
     case QNetworkReply::ProxyConnectionRefusedError:
     case QNetworkReply::ProxyConnectionClosedError:
     case QNetworkReply::ProxyNotFoundError:
     case QNetworkReply::ProxyTimeoutError:
     case QNetworkReply::ProxyAuthenticationRequiredError:
-        return QStringLiteral("the proxy could not be used");
+        return QCoreApplication::translate("Delivery", "the proxy could not be used");
     default:
-        return QStringLiteral("network error %1").arg(int(error));
+        return QCoreApplication::translate("Delivery", "network error %1").arg(int(error));
     }
 }
 
@@ -339,7 +340,7 @@ void Delivery::onFinished(Channel channel, QNetworkReply *reply)
     const QString reason = reply->attribute(QNetworkRequest::HttpReasonPhraseAttribute).toString();
     if (q.timedOut) {
         retryLater(channel,
-                   QStringLiteral("no answer within %1 seconds").arg(QString::number(m_timing.transferTimeoutMs / 1000.0)),
+                   QCoreApplication::translate("Delivery", "no answer within %1 seconds").arg(QString::number(m_timing.transferTimeoutMs / 1000.0)),
                    0, true);
         return;
     }
@@ -350,7 +351,7 @@ void Delivery::onFinished(Channel channel, QNetworkReply *reply)
     const QString answer = withoutSecrets(serviceAnswer(status, body, reason));
     if (status >= 200 && status < 300) {
         q.status.stopped = false;
-        finishHead(channel, QStringLiteral("Delivered"));
+        finishHead(channel, QCoreApplication::translate("Delivery", "Delivered"));
     } else if (status == 429) {
         retryLater(channel, answer, rateLimitWaitMs(reply, body).value_or(m_timing.rateLimitedMs), false);
     } else if (status >= 500) {
@@ -375,7 +376,7 @@ void Delivery::retryLater(Channel channel, const QString &why, qint64 waitMs, bo
     q.status.lastOutcome = withoutSecrets(why);
     q.status.lastTime = QDateTime::currentDateTime();
     if (head.since.elapsed() + waitMs > m_timing.giveUpMs) {
-        finishHead(channel, QStringLiteral("Given up: ") + q.status.lastOutcome);
+        finishHead(channel, QCoreApplication::translate("Delivery", "Given up: ") + q.status.lastOutcome);
         return;
     }
     q.retry->start(int(std::clamp<qint64>(waitMs, 0, std::numeric_limits<int>::max())));

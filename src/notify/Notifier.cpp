@@ -1,4 +1,5 @@
 #include "notify/Notifier.h"
+#include <QCoreApplication>
 
 namespace notify {
 
@@ -9,7 +10,7 @@ Notifier::Notifier(const QString &desktopEntry, QObject *parent)
 {
     connect(&m_desktop, &DesktopNotifications::availabilityKnown, this, &Notifier::desktopStatusChanged);
     connect(&m_desktop, &DesktopNotifications::shown, this, [this] {
-        m_desktopOutcome = QStringLiteral("Delivered");
+        m_desktopOutcome = QCoreApplication::translate("Notifier", "Delivered");
         m_desktopTime = QDateTime::currentDateTime();
         emit desktopStatusChanged();
     });
@@ -53,12 +54,12 @@ void Notifier::showOnDesktop(const AlertMessage &message)
 QString Notifier::desktopStatus() const
 {
     if (m_desktop.isAvailable() == false)
-        return QStringLiteral("No notification service answers on this desktop");
+        return QCoreApplication::translate("Notifier", "No notification service answers on this desktop");
     if (!m_desktopOn)
-        return QStringLiteral("Off");
+        return QCoreApplication::translate("Notifier", "Off");
     if (m_desktopOutcome.isEmpty())
-        return QStringLiteral("On; nothing sent yet");
-    return QStringLiteral("Last: %1 at %2").arg(m_desktopOutcome, m_desktopTime.toString(QStringLiteral("HH:mm:ss")));
+        return QCoreApplication::translate("Notifier", "On; nothing sent yet");
+    return QCoreApplication::translate("Notifier", "Last: %1 at %2").arg(m_desktopOutcome, m_desktopTime.toString(QStringLiteral("HH:mm:ss")));
 }
 
 } // namespace notify

@@ -1,5 +1,6 @@
 #include "notify/NotifySettings.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 
 namespace notify {
@@ -30,7 +31,7 @@ std::optional<QString> urlProblem(const QString &url, const QString &what)
     const QString scheme = parsed.scheme().toLower();
     if (!parsed.isValid() || (scheme != QStringLiteral("http") && scheme != QStringLiteral("https"))
         || parsed.host().isEmpty())
-        return what + QStringLiteral(" must be an address starting with http:// or https://.");
+        return what + QCoreApplication::translate("NotifySettings", " must be an address starting with http:// or https://.");
     return std::nullopt;
 }
 
@@ -38,25 +39,25 @@ QStringList problems(const NotifySettings &settings)
 {
     QStringList list;
     if (!settings.discordWebhook.trimmed().isEmpty()) {
-        if (const auto problem = urlProblem(settings.discordWebhook, QStringLiteral("The Discord webhook")))
+        if (const auto problem = urlProblem(settings.discordWebhook, QCoreApplication::translate("NotifySettings", "The Discord webhook")))
             list.append(*problem);
     }
     const bool token = !settings.telegramToken.trimmed().isEmpty();
     const bool chat = !settings.telegramChat.trimmed().isEmpty();
     if (token != chat)
-        list.append(QStringLiteral("Telegram needs both the bot's token and the chat."));
+        list.append(QCoreApplication::translate("NotifySettings", "Telegram needs both the bot's token and the chat."));
     // The token goes into the URL's path: a slash or a blank in it would reach another address.
     if (token && settings.telegramToken.trimmed().contains(QRegularExpression(QStringLiteral("[^A-Za-z0-9:_-]"))))
-        list.append(QStringLiteral("The Telegram token holds characters no bot token has."));
+        list.append(QCoreApplication::translate("NotifySettings", "The Telegram token holds characters no bot token has."));
     if (!settings.telegramApi.trimmed().isEmpty()) {
-        if (const auto problem = urlProblem(settings.telegramApi, QStringLiteral("The Telegram Bot API address")))
+        if (const auto problem = urlProblem(settings.telegramApi, QCoreApplication::translate("NotifySettings", "The Telegram Bot API address")))
             list.append(*problem);
     }
     if (!settings.ntfyUrl.trimmed().isEmpty()) {
-        if (const auto problem = urlProblem(settings.ntfyUrl, QStringLiteral("The ntfy topic")))
+        if (const auto problem = urlProblem(settings.ntfyUrl, QCoreApplication::translate("NotifySettings", "The ntfy topic")))
             list.append(*problem);
         else if (!ntfyTarget(settings.ntfyUrl))
-            list.append(QStringLiteral("The ntfy topic's address must end with the topic, as in https://ntfy.sh/TOPIC."));
+            list.append(QCoreApplication::translate("NotifySettings", "The ntfy topic's address must end with the topic, as in https://ntfy.sh/TOPIC."));
     }
     return list;
 }

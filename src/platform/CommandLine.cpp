@@ -21,7 +21,10 @@ Result parse(const QStringList &arguments, const QString &version)
                                       QStringLiteral("file"));
     const QCommandLineOption minimized(QStringLiteral("minimized"),
                                        QStringLiteral("Start hidden in the tray (minimised where there is no tray)."));
-    parser.addOptions({help, versionOption, settings, minimized});
+    const QCommandLineOption language(QStringLiteral("language"),
+                                      QStringLiteral("Speak <code> (such as ru or pt_BR) instead of the desktop's language."),
+                                      QStringLiteral("code"));
+    parser.addOptions({help, versionOption, settings, minimized, language});
 
     const QString program = arguments.isEmpty() ? QStringLiteral("zib") : QFileInfo(arguments.first()).fileName();
     Result result;
@@ -62,6 +65,11 @@ Result parse(const QStringList &arguments, const QString &version)
         result.settingsPath = info.absoluteFilePath();
     }
     result.minimized = parser.isSet(minimized);
+    if (parser.isSet(language)) {
+        result.language = parser.value(language).trimmed();
+        if (result.language.isEmpty())
+            return fail(QStringLiteral("--language needs a language code, such as ru or pt_BR."));
+    }
     return result;
 }
 

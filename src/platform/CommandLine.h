@@ -15,6 +15,8 @@ struct Result
     QString settingsPath;
     /// Start hidden in the tray (or minimised where there is no tray).
     bool minimized = false;
+    /// The language chosen with --language ("ru", "pt_BR"); empty when none was.
+    QString language;
     /// What to print: the help, the version line, or the error with a hint.
     QString text;
 };

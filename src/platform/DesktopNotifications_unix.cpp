@@ -1,5 +1,6 @@
 #include "platform/DesktopNotifications.h"
 
+#include <QCoreApplication>
 #include <QDBusConnection>
 #include <QDBusMessage>
 #include <QDBusPendingCallWatcher>
@@ -76,7 +77,7 @@ void DesktopNotifications::probe()
         std::deque<Note> waiting;
         waiting.swap(m_impl->waiting);
         for (std::size_t i = 0; i < waiting.size(); ++i)
-            emit failed(QStringLiteral("no session bus"));
+            emit failed(QCoreApplication::translate("DesktopNotifications_unix", "no session bus"));
         return;
     }
     if (!m_impl->connected) {
@@ -121,9 +122,9 @@ void DesktopNotifications::show(const Note &note)
     const bool actions = m_impl->capabilities.contains(QStringLiteral("actions"));
     QStringList actionList;
     if (actions) {
-        actionList << defaultAction << QStringLiteral("Show Zib");
+        actionList << defaultAction << QCoreApplication::translate("DesktopNotifications_unix", "Show Zib");
         if (!note.joinLink.isEmpty())
-            actionList << joinAction << QStringLiteral("Join Game");
+            actionList << joinAction << QCoreApplication::translate("DesktopNotifications_unix", "Join Game");
     }
     QVariantMap hints;
     hints.insert(QStringLiteral("desktop-entry"), m_desktopEntry);

@@ -1,4 +1,5 @@
 #include "platform/DesktopNotifications.h"
+#include <QCoreApplication>
 
 // Windows: the tray icon's message. Windows 10 and 11 turn it into a toast in the action centre,
 // with no AppUserModelID or Start-menu shortcut to register, so the portable zip shows it too.
@@ -31,7 +32,7 @@ void DesktopNotifications::show(const Note &note)
 {
     if (!m_trayMessage) {
         setAvailable(false);
-        emit failed(QStringLiteral("no notification area"));
+        emit failed(QCoreApplication::translate("DesktopNotifications_win", "no notification area"));
         return;
     }
     setAvailable(true);

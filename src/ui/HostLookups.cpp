@@ -2,6 +2,7 @@
 
 #include "platform/HostResolver.h"
 
+#include <QCoreApplication>
 #include <QProgressDialog>
 #include <QWidget>
 
@@ -28,9 +29,9 @@ HostLookups::HostLookups(QWidget *window, qsizetype count, const QString &title,
     if (count == 0)
         return;
     const int maximum = int(std::min<qsizetype>(count, std::numeric_limits<int>::max()));
-    m_progress = new QProgressDialog(count == 1 ? QStringLiteral("Looking up the host name...")
-                                                : QStringLiteral("Looking up %1 host names...").arg(count),
-        QStringLiteral("Cancel"), 0, maximum, window);
+    m_progress = new QProgressDialog(count == 1 ? QCoreApplication::translate("HostLookups", "Looking up the host name...")
+                                                : QCoreApplication::translate("HostLookups", "Looking up %1 host names...").arg(count),
+        QCoreApplication::translate("HostLookups", "Cancel"), 0, maximum, window);
     m_progress->setObjectName(QStringLiteral("hostLookupProgress"));
     m_progress->setWindowTitle(title);
     m_progress->setWindowModality(Qt::WindowModal);

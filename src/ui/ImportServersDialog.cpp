@@ -2,6 +2,7 @@
 
 #include "ui/ServerGridMenu.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDialogButtonBox>
 #include <QHeaderView>
@@ -33,9 +34,9 @@ ImportServersDialog::ImportServersDialog(QList<SteamImport::Entry> entries, QWid
     , m_entries(std::move(entries))
 {
     setObjectName(QStringLiteral("ImportServersDialog"));
-    setWindowTitle(ServerGridMenu::importTitle);
+    setWindowTitle(ServerGridMenu::importTitle());
 
-    auto *hint = new QLabel(QStringLiteral("Tick the servers Zib should watch. Half-Life games are ticked for you; "
+    auto *hint = new QLabel(QCoreApplication::translate("ImportServersDialog", "Tick the servers Zib should watch. Half-Life games are ticked for you; "
                                            "servers already in your list are greyed out."),
                             this);
     hint->setWordWrap(true);
@@ -44,14 +45,14 @@ ImportServersDialog::ImportServersDialog(QList<SteamImport::Entry> entries, QWid
     m_serversTree->setObjectName(QStringLiteral("serversTree"));
     m_serversTree->setRootIsDecorated(false);
     m_serversTree->setUniformRowHeights(true);
-    m_serversTree->setHeaderLabels({QStringLiteral("Name"), QStringLiteral("Address"), QStringLiteral("List"),
-                                    QStringLiteral("Last played"), QStringLiteral("Game")});
+    m_serversTree->setHeaderLabels({QCoreApplication::translate("ImportServersDialog", "Name"), QCoreApplication::translate("ImportServersDialog", "Address"), QCoreApplication::translate("ImportServersDialog", "List"),
+                                    QCoreApplication::translate("ImportServersDialog", "Last played"), QCoreApplication::translate("ImportServersDialog", "Game")});
     QList<QTreeWidgetItem *> items;
     items.reserve(m_entries.size());
     for (const SteamImport::Entry &entry : std::as_const(m_entries)) {
         auto *item = new QTreeWidgetItem(
             {entry.name, entry.addressText,
-             entry.source == SteamImport::Source::Favourite ? QStringLiteral("Favourite") : QStringLiteral("History"),
+             entry.source == SteamImport::Source::Favourite ? QCoreApplication::translate("ImportServersDialog", "Favourite") : QCoreApplication::translate("ImportServersDialog", "History"),
              lastPlayedText(entry.lastPlayed), SteamImport::gameName(entry.appId)});
         item->setCheckState(NameColumn, entry.ticked ? Qt::Checked : Qt::Unchecked);
         // A long name is shown elided; the tip gives it whole.
@@ -59,8 +60,8 @@ ImportServersDialog::ImportServersDialog(QList<SteamImport::Entry> entries, QWid
             item->setToolTip(NameColumn, entry.name);
         if (entry.watched || !entry.address) {
             item->setFlags(item->flags() & ~(Qt::ItemIsUserCheckable | Qt::ItemIsEnabled));
-            item->setToolTip(NameColumn, entry.watched ? QStringLiteral("Already in your list")
-                                                       : QStringLiteral("Not usable: ") + entry.problem);
+            item->setToolTip(NameColumn, entry.watched ? QCoreApplication::translate("ImportServersDialog", "Already in your list")
+                                                       : QCoreApplication::translate("ImportServersDialog", "Not usable: ") + entry.problem);
         }
         items.append(item);
     }

@@ -1,5 +1,6 @@
 #include "ui/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QInputDialog>
 #include <QList>
@@ -35,19 +36,19 @@ QMessageBox::StandardButton show(QWidget *parent, const QString &text, const QSt
 
 void error(QWidget *parent, const QString &text)
 {
-    show(parent, text, QStringLiteral("ERROR"), QMessageBox::Ok, QMessageBox::Critical);
+    show(parent, text, QCoreApplication::translate("MessageBox", "ERROR"), QMessageBox::Ok, QMessageBox::Critical);
 }
 
 void notSaved(QWidget *parent, const QString &path, const QString &reason)
 {
-    error(parent, QStringLiteral("Your change could not be saved in\n%1\n(%2).\n\nZib keeps it while it runs and "
+    error(parent, QCoreApplication::translate("MessageBox", "Your change could not be saved in\n%1\n(%2).\n\nZib keeps it while it runs and "
                                  "saves it again with your next change.")
                       .arg(QDir::toNativeSeparators(path), reason));
 }
 
 void lostAtClose(QWidget *parent, const QString &path, const QString &reason)
 {
-    error(parent, QStringLiteral("Your changes could not be saved in\n%1\n(%2).\n\nZib is closing, so they are lost.")
+    error(parent, QCoreApplication::translate("MessageBox", "Your changes could not be saved in\n%1\n(%2).\n\nZib is closing, so they are lost.")
                       .arg(QDir::toNativeSeparators(path), reason));
 }
 

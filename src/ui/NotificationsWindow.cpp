@@ -5,6 +5,7 @@
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QGroupBox>
 #include <QKeyEvent>
@@ -31,38 +32,38 @@ NotificationsWindow::NotificationsWindow(notify::Notifier &notifier, QWidget *pa
     , m_notifier(notifier)
 {
     setObjectName(QStringLiteral("NotificationsWindow"));
-    setWindowTitle(QStringLiteral("Notifications"));
+    setWindowTitle(QCoreApplication::translate("NotificationsWindow", "Notifications"));
     setFont(FixedLayout::msSansSerif(FixedLayout::standardPoints));
     FixedLayout::makeFixedDialog(this, 7560, 6195);
 
-    QGroupBox *desktop = addFrame("frmDesktop", QStringLiteral("Desktop notifications"), 0, 1095);
-    m_chkDesktop = new QCheckBox(QStringLiteral("Show alerts in the desktop's notifications"), desktop);
+    QGroupBox *desktop = addFrame("frmDesktop", QCoreApplication::translate("NotificationsWindow", "Desktop notifications"), 0, 1095);
+    m_chkDesktop = new QCheckBox(QCoreApplication::translate("NotificationsWindow", "Show alerts in the desktop's notifications"), desktop);
     m_chkDesktop->setObjectName(QStringLiteral("chkDesktop"));
     FixedLayout::place(m_chkDesktop, captionLeft, 330, 5655, 255);
     QPushButton *testDesktop = addTestButton(desktop, "btnTestDesktop");
     m_lblDesktopStatus = addStatus(desktop, "lblDesktopStatus", 720);
 
     QGroupBox *discord = addFrame("frmDiscord", QStringLiteral("Discord"), 1155, 1095);
-    m_txtDiscordWebhook = addRow(discord, "DiscordWebhook", QStringLiteral("Webhook URL"), 330, true).edit;
+    m_txtDiscordWebhook = addRow(discord, "DiscordWebhook", QCoreApplication::translate("NotificationsWindow", "Webhook URL"), 330, true).edit;
     QPushButton *testDiscord = addTestButton(discord, "btnTestDiscord");
     m_lblDiscordStatus = addStatus(discord, "lblDiscordStatus", 720);
 
     QGroupBox *telegram = addFrame("frmTelegram", QStringLiteral("Telegram"), 2310, 1755);
-    m_txtTelegramToken = addRow(telegram, "TelegramToken", QStringLiteral("Bot token"), 330, true).edit;
+    m_txtTelegramToken = addRow(telegram, "TelegramToken", QCoreApplication::translate("NotificationsWindow", "Bot token"), 330, true).edit;
     QPushButton *testTelegram = addTestButton(telegram, "btnTestTelegram");
-    m_txtTelegramChat = addRow(telegram, "TelegramChat", QStringLiteral("Chat"), 690, false).edit;
-    m_txtTelegramApi = addRow(telegram, "TelegramApi", QStringLiteral("Bot API"), 1050, false).edit;
+    m_txtTelegramChat = addRow(telegram, "TelegramChat", QCoreApplication::translate("NotificationsWindow", "Chat"), 690, false).edit;
+    m_txtTelegramApi = addRow(telegram, "TelegramApi", QCoreApplication::translate("NotificationsWindow", "Bot API"), 1050, false).edit;
     m_txtTelegramApi->setPlaceholderText(notify::defaultTelegramApi);
     m_lblTelegramStatus = addStatus(telegram, "lblTelegramStatus", 1410);
 
-    QGroupBox *ntfy = addFrame("frmNtfy", QStringLiteral("Phone (ntfy)"), 4125, 1455);
-    m_txtNtfyUrl = addRow(ntfy, "NtfyUrl", QStringLiteral("Topic URL"), 330, false).edit;
+    QGroupBox *ntfy = addFrame("frmNtfy", QCoreApplication::translate("NotificationsWindow", "Phone (ntfy)"), 4125, 1455);
+    m_txtNtfyUrl = addRow(ntfy, "NtfyUrl", QCoreApplication::translate("NotificationsWindow", "Topic URL"), 330, false).edit;
     m_txtNtfyUrl->setPlaceholderText(QStringLiteral("https://ntfy.sh/TOPIC"));
     QPushButton *testNtfy = addTestButton(ntfy, "btnTestNtfy");
-    m_txtNtfyToken = addRow(ntfy, "NtfyToken", QStringLiteral("Access token"), 690, true).edit;
+    m_txtNtfyToken = addRow(ntfy, "NtfyToken", QCoreApplication::translate("NotificationsWindow", "Access token"), 690, true).edit;
     m_lblNtfyStatus = addStatus(ntfy, "lblNtfyStatus", 1080);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk = new QPushButton(QCoreApplication::translate("NotificationsWindow", "OK"), this);
     m_btnOk->setObjectName(QStringLiteral("btnOk"));
     m_btnOk->setDefault(true);
     FixedLayout::place(m_btnOk, 6105, 5700, 1335, 375);
@@ -123,7 +124,7 @@ NotificationsWindow::Row NotificationsWindow::addRow(QGroupBox *frame, const cha
 
 QPushButton *NotificationsWindow::addTestButton(QGroupBox *frame, const char *name)
 {
-    auto *button = new QPushButton(QStringLiteral("Send Test"), frame);
+    auto *button = new QPushButton(QCoreApplication::translate("NotificationsWindow", "Send Test"), frame);
     button->setObjectName(QLatin1String(name));
     button->setAutoDefault(false);
     FixedLayout::place(button, testLeft, 285, testWidth, 375);
@@ -192,7 +193,7 @@ void NotificationsWindow::sendTest(std::optional<notify::Channel> channel)
         setStatus(channel == notify::Channel::Discord    ? m_lblDiscordStatus
                   : channel == notify::Channel::Telegram ? m_lblTelegramStatus
                                                          : m_lblNtfyStatus,
-                  QStringLiteral("Not set up: fill in the fields above first"));
+                  QCoreApplication::translate("NotificationsWindow", "Not set up: fill in the fields above first"));
         return;
     }
     m_notifier.delivery().sendTest(*channel);
@@ -208,18 +209,18 @@ void NotificationsWindow::showStatus()
         const notify::ChannelStatus status = m_notifier.delivery().status(channel);
         QString text;
         if (!status.configured)
-            text = QStringLiteral("Off");
+            text = QCoreApplication::translate("NotificationsWindow", "Off");
         else if (status.stopped)
-            text = QStringLiteral("Stopped: %1 (change the settings to try again)").arg(status.lastOutcome);
+            text = QCoreApplication::translate("NotificationsWindow", "Stopped: %1 (change the settings to try again)").arg(status.lastOutcome);
         else if (status.lastOutcome.isEmpty())
-            text = status.waiting > 0 ? QStringLiteral("Sending") : QStringLiteral("On; nothing sent yet");
+            text = status.waiting > 0 ? QCoreApplication::translate("NotificationsWindow", "Sending") : QCoreApplication::translate("NotificationsWindow", "On; nothing sent yet");
         else
-            text = QStringLiteral("Last: %1 at %2")
+            text = QCoreApplication::translate("NotificationsWindow", "Last: %1 at %2")
                        .arg(status.lastOutcome, status.lastTime.toString(QStringLiteral("HH:mm:ss")));
         if (status.waiting > 0 && !status.lastOutcome.isEmpty())
-            text += QStringLiteral("; %1 waiting").arg(status.waiting);
+            text += QCoreApplication::translate("NotificationsWindow", "; %1 waiting").arg(status.waiting);
         if (status.dropped > 0)
-            text += QStringLiteral("; %1 dropped").arg(status.dropped);
+            text += QCoreApplication::translate("NotificationsWindow", "; %1 dropped").arg(status.dropped);
         setStatus(label, text);
     }
 }

@@ -34,7 +34,7 @@ void connect(mainZibWindow &window)
     });
     QObject::connect(&notifier.delivery(), &notify::Delivery::channelStopped, &window,
                      [&window](notify::Channel channel, const QString &answer) {
-                         MessageBox::error(&window, QStringLiteral("Alerts are no longer sent to %1: the service answered "
+                         MessageBox::error(&window, QCoreApplication::translate("NotifierLinks", "Alerts are no longer sent to %1: the service answered "
                                                                    "\"%2\".\n\nCheck its settings in the Notifications "
                                                                    "window; it is tried again once they change.")
                                                         .arg(notify::channelName(channel), answer));

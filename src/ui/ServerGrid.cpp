@@ -4,6 +4,7 @@
 #include "model/Numeric.h"
 #include "platform/text/TextCodec.h"
 
+#include <QCoreApplication>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -19,8 +20,8 @@ const QString crlf = QStringLiteral("\r\n");
 
 QStringList headings()
 {
-    return {QString(), QStringLiteral(" Server") + QString(23, u' '), QStringLiteral(" Map") + QString(18, u' '),
-            QStringLiteral("Players"), QStringLiteral("  Hits")};
+    return {QString(), QCoreApplication::translate("ServerGrid", " Server") + QString(23, u' '), QCoreApplication::translate("ServerGrid", " Map") + QString(18, u' '),
+            QCoreApplication::translate("ServerGrid", "Players"), QCoreApplication::translate("ServerGrid", "  Hits")};
 }
 
 QString playersText(const GameServer &server)
@@ -72,8 +73,8 @@ QList<QStringList> rows(const mdlZibProcessing::ServerList &servers)
 QString detailsText(const GameServer &server)
 {
     // Each field on its own: a line break inside a name is shown as a mark, never as a line.
-    QString text = QStringLiteral("SERVER: ") + TextCodec::forDisplay(server.name()) + crlf + QStringLiteral("Addr: ")
-                   + TextCodec::forDisplay(server.address()) + crlf + QStringLiteral("Port: ")
+    QString text = QCoreApplication::translate("ServerGrid", "SERVER: ") + TextCodec::forDisplay(server.name()) + crlf + QCoreApplication::translate("ServerGrid", "Addr: ")
+                   + TextCodec::forDisplay(server.address()) + crlf + QCoreApplication::translate("ServerGrid", "Port: ")
                    + QString::number(server.port()) + crlf + crlf;
     for (const QString &player : server.playerNames())
         text += TextCodec::forDisplay(player) + crlf;

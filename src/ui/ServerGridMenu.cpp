@@ -12,6 +12,7 @@
 #include "ui/ServerGrid.h"
 #include "ui/ServerListEdits.h"
 
+#include <QCoreApplication>
 #include <QClipboard>
 #include <QContextMenuEvent>
 #include <QDesktopServices>
@@ -51,12 +52,12 @@ ServerGridMenu::ServerGridMenu(QTableWidget *grid, QWidget *window)
         connect(action, &QAction::triggered, this, slot);
         return action;
     };
-    m_actJoinGame = add("actJoinGame", QStringLiteral("Join Game"), &ServerGridMenu::onJoinGame);
-    m_actCopyAddress = add("actCopyAddress", QStringLiteral("Copy Address"), &ServerGridMenu::onCopyAddress);
+    m_actJoinGame = add("actJoinGame", QCoreApplication::translate("ServerGridMenu", "Join Game"), &ServerGridMenu::onJoinGame);
+    m_actCopyAddress = add("actCopyAddress", QCoreApplication::translate("ServerGridMenu", "Copy Address"), &ServerGridMenu::onCopyAddress);
     m_menu->addSeparator();
-    m_actAddFromClipboard = add("actAddFromClipboard", pasteTitle, &ServerGridMenu::onAddFromClipboard);
+    m_actAddFromClipboard = add("actAddFromClipboard", pasteTitle(), &ServerGridMenu::onAddFromClipboard);
     m_actImportFromSteam =
-        add("actImportFromSteam", importTitle + QStringLiteral("..."), &ServerGridMenu::onImportFromSteam);
+        add("actImportFromSteam", importTitle() + QStringLiteral("..."), &ServerGridMenu::onImportFromSteam);
     // Last, below a line of its own, so the items above keep their places.
     m_menu->addSeparator();
     m_actHistory = m_menu->addAction(QStringLiteral("History..."));
@@ -137,10 +138,10 @@ bool ServerGridMenu::joinGame(QWidget *parent, const GameServer &server)
     if (handled != false && QDesktopServices::openUrl(url))
         return true;
     QGuiApplication::clipboard()->setText(addressOf(server));
-    MessageBox::error(parent, QStringLiteral("Nothing on this computer opens steam:// links, so the game could not be "
+    MessageBox::error(parent, QCoreApplication::translate("ServerGridMenu", "Nothing on this computer opens steam:// links, so the game could not be "
                                              "started for you (is Steam installed?).")
-                                  + crlf + crlf + QStringLiteral("The address ") + addressOf(server)
-                                  + QStringLiteral(" has been copied: type \"connect \" in the game's console and "
+                                  + crlf + crlf + QCoreApplication::translate("ServerGridMenu", "The address ") + addressOf(server)
+                                  + QCoreApplication::translate("ServerGridMenu", " has been copied: type \"connect \" in the game's console and "
                                                    "paste it after that."));
     return false;
 }
@@ -183,7 +184,7 @@ void ServerGridMenu::onAddFromClipboard()
 {
     const AddressList::Found found = AddressList::parse(QGuiApplication::clipboard()->text());
     if (found.addresses.isEmpty() && found.refused.isEmpty()) {
-        MessageBox::show(m_window, QStringLiteral("No server addresses were found on the clipboard."), pasteTitle,
+        MessageBox::show(m_window, QCoreApplication::translate("ServerGridMenu", "No server addresses were found on the clipboard."), pasteTitle(),
                          QMessageBox::Ok, QMessageBox::Information);
         return;
     }
@@ -191,7 +192,7 @@ void ServerGridMenu::onAddFromClipboard()
     candidates.reserve(found.addresses.size());
     for (const AddressList::Address &address : found.addresses)
         candidates.append({address, {}});
-    addAndReport(candidates, found.refused, pasteTitle);
+    addAndReport(candidates, found.refused, pasteTitle());
 }
 
 void ServerGridMenu::onImportFromSteam()
@@ -200,10 +201,10 @@ void ServerGridMenu::onImportFromSteam()
     const QStringList files = SteamFolders::serverBrowserFiles(folders);
     if (files.isEmpty()) {
         MessageBox::show(m_window,
-                         QStringLiteral("No server browser file of Steam was found. Zib looked for "
+                         QCoreApplication::translate("ServerGridMenu", "No server browser file of Steam was found. Zib looked for "
                                         "userdata/<account>/7/remote/serverbrowser_hist.vdf in:")
                              + crlf + QStringLiteral("    ") + folders.join(crlf + QStringLiteral("    ")),
-                         importTitle, QMessageBox::Ok, QMessageBox::Information);
+                         importTitle(), QMessageBox::Ok, QMessageBox::Information);
         return;
     }
     QList<SteamImport::Entry> entries;
@@ -218,8 +219,8 @@ void ServerGridMenu::onImportFromSteam()
         MessageBox::error(m_window, errors.join(crlf + crlf));
     if (entries.isEmpty()) {
         if (errors.isEmpty())
-            MessageBox::show(m_window, QStringLiteral("Steam's server browser lists no favourites and no history."),
-                             importTitle, QMessageBox::Ok, QMessageBox::Information);
+            MessageBox::show(m_window, QCoreApplication::translate("ServerGridMenu", "Steam's server browser lists no favourites and no history."),
+                             importTitle(), QMessageBox::Ok, QMessageBox::Information);
         return;
     }
     ImportServersDialog dialog(SteamImport::prepare(std::move(entries), mdlZibProcessing::gameServers), m_window);
@@ -228,5 +229,5 @@ void ServerGridMenu::onImportFromSteam()
     QList<ServerAdditions::Candidate> candidates;
     for (const SteamImport::Entry &entry : dialog.tickedEntries())
         candidates.append({*entry.address, entry.name});
-    addAndReport(candidates, {}, importTitle);
+    addAndReport(candidates, {}, importTitle());
 }

@@ -3,6 +3,7 @@
 #include "model/AddressList.h"
 #include "model/ServerAdditions.h"
 
+#include <QCoreApplication>
 #include <QObject>
 #include <QPoint>
 #include <QString>
@@ -52,8 +53,8 @@ public:
     using LinkCheck = std::function<std::optional<bool>(const QString &scheme)>;
     static void setLinkCheck(LinkCheck check);
 
-    inline static const QString importTitle = QStringLiteral("Import Servers from Steam");
-    inline static const QString pasteTitle = QStringLiteral("Add Servers from Clipboard");
+    static QString importTitle() { return QCoreApplication::translate("ServerGridMenu", "Import Servers from Steam"); }
+    static QString pasteTitle() { return QCoreApplication::translate("ServerGridMenu", "Add Servers from Clipboard"); }
 
 signals:
     /// A row the menu was opened on became the current one: its details are due.

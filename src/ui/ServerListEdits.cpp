@@ -1,4 +1,5 @@
 #include "ui/ServerListEdits.h"
+#include <QCoreApplication>
 
 #include "model/Numeric.h"
 
@@ -12,19 +13,19 @@ const QString crlf = QStringLiteral("\r\n");
 
 QString addPrompt()
 {
-    return QStringLiteral("Server address and port number:") + crlf + crlf + QStringLiteral("hl.example.net:27015")
-           + crlf + QStringLiteral("    or") + crlf + QStringLiteral("192.0.2.27:27015");
+    return QCoreApplication::translate("ServerListEdits", "Server address and port number:") + crlf + crlf + QStringLiteral("hl.example.net:27015")
+           + crlf + QCoreApplication::translate("ServerListEdits", "    or") + crlf + QStringLiteral("192.0.2.27:27015");
 }
 
 QString addRejected()
 {
-    return QStringLiteral("Sorry that address doesn't look right.") + crlf + crlf
-           + QStringLiteral("Make sure you type the address AND the port separated by a : symbol.");
+    return QCoreApplication::translate("ServerListEdits", "Sorry that address doesn't look right.") + crlf + crlf
+           + QCoreApplication::translate("ServerListEdits", "Make sure you type the address AND the port separated by a : symbol.");
 }
 
 QString removeQuestion(const QString &shownName)
 {
-    return QStringLiteral("Are you sure you wish to delete: ") + crlf + crlf + shownName;
+    return QCoreApplication::translate("ServerListEdits", "Are you sure you wish to delete: ") + crlf + crlf + shownName;
 }
 
 std::optional<Entry> parseAnswer(const QString &answer)

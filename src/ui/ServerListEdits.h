@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QCoreApplication>
 #include <QString>
 
 #include <optional>
@@ -7,8 +8,15 @@
 // The texts and the answer check of the "Add New Server" and "Remove Server" buttons.
 namespace ServerListEdits {
 
-inline const QString addTitle = QStringLiteral("Add a new Game Server");
-inline const QString removeTitle = QStringLiteral("Remove Server");
+inline QString addTitle()
+{
+    return QCoreApplication::translate("ServerListEdits", "Add a new Game Server");
+}
+inline QString removeTitle()
+{
+    return QCoreApplication::translate("ServerListEdits", "Remove Server");
+}
+// A name of the user's list, written to the settings file: never translated.
 inline const QString newServerName = QStringLiteral("New Server");
 
 /// The add prompt, with one host name and one IPv4 address as examples.

@@ -10,6 +10,7 @@
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -31,7 +32,11 @@ namespace {
 
 // The header row: the segments between the bars, blanks and all; each column is as wide as its
 // heading. Column 0 carries the filter's number and is never shown.
-const QString gridFormat = QStringLiteral("|Clan Tag          | Show Alert |  Trigger  ");
+// The grid's headings, padded as its columns are wide.
+QString gridFormat()
+{
+    return QCoreApplication::translate("filtersWindow", "|Clan Tag          | Show Alert |  Trigger  ");
+}
 constexpr int numberColumn = 0;
 constexpr int tagColumn = 1;
 constexpr int alertColumn = 2;
@@ -56,17 +61,17 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     , m_engine(engine)
 {
     setObjectName(QStringLiteral("filtersWindow"));
-    setWindowTitle(QStringLiteral("Change your filters"));
+    setWindowTitle(QCoreApplication::translate("filtersWindow", "Change your filters"));
     setFont(FixedLayout::msSansSerif(FixedLayout::standardPoints));
     FixedLayout::makeFixedDialog(this, 6870, 3015);
 
-    m_frmFilters = new QGroupBox(QStringLiteral("Your Clan Filters"), this);
+    m_frmFilters = new QGroupBox(QCoreApplication::translate("filtersWindow", "Your Clan Filters"), this);
     m_frmFilters->setObjectName(QStringLiteral("frmFilters"));
     FixedLayout::place(m_frmFilters, 120, 120, 3375, 2295);
 
     m_fxgClanFilters = new QTableWidget(m_frmFilters);
     m_fxgClanFilters->setObjectName(QStringLiteral("fxgClanFilters"));
-    const QStringList headings = gridFormat.split(u'|');
+    const QStringList headings = gridFormat().split(u'|');
     m_fxgClanFilters->setColumnCount(int(headings.size()));
     m_fxgClanFilters->setHorizontalHeaderLabels(headings);
     m_fxgClanFilters->verticalHeader()->hide();
@@ -82,7 +87,7 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     m_fxgClanFilters->setWordWrap(false);
     FixedLayout::place(m_fxgClanFilters, 120, 240, 3135, 1455);
 
-    m_btnRemoveFilter = new QPushButton(QStringLiteral("Remove Filter"), m_frmFilters);
+    m_btnRemoveFilter = new QPushButton(QCoreApplication::translate("filtersWindow", "Remove Filter"), m_frmFilters);
     m_btnRemoveFilter->setObjectName(QStringLiteral("btnRemoveFilter"));
     m_btnRemoveFilter->setEnabled(false);
     FixedLayout::place(m_btnRemoveFilter, 1920, 1800, 1335, 375);
@@ -94,11 +99,11 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     m_btnHistory->hide();
     FixedLayout::place(m_btnHistory, 120, 1800, 1335, 375);
 
-    m_frmAddFilter = new QGroupBox(QStringLiteral("Add New Filter"), this);
+    m_frmAddFilter = new QGroupBox(QCoreApplication::translate("filtersWindow", "Add New Filter"), this);
     m_frmAddFilter->setObjectName(QStringLiteral("frmAddFilter"));
     FixedLayout::place(m_frmAddFilter, 3600, 120, 3135, 2295);
 
-    m_lblClanTag = new QLabel(QStringLiteral("Clan Name/Tag"), m_frmAddFilter);
+    m_lblClanTag = new QLabel(QCoreApplication::translate("filtersWindow", "Clan Name/Tag"), m_frmAddFilter);
     m_lblClanTag->setObjectName(QStringLiteral("lblClanTag"));
     FixedLayout::place(m_lblClanTag, 240, 360, 1215, 255);
 
@@ -107,7 +112,7 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     m_txtClanTag->setMaxLength(clanTagMaxLength);
     FixedLayout::place(m_txtClanTag, 1560, 360, 1335, 285);
 
-    m_lblShowAlerts = new QLabel(QStringLiteral("Show Popup Alerts + Sound"), m_frmAddFilter);
+    m_lblShowAlerts = new QLabel(QCoreApplication::translate("filtersWindow", "Show Popup Alerts + Sound"), m_frmAddFilter);
     m_lblShowAlerts->setObjectName(QStringLiteral("lblShowAlerts"));
     FixedLayout::place(m_lblShowAlerts, 240, 840, 2175, 255);
 
@@ -115,7 +120,7 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     m_chkShowAlerts->setObjectName(QStringLiteral("chkShowAlerts"));
     FixedLayout::place(m_chkShowAlerts, 2520, 840, 255, 255);
 
-    m_lblAlertTrigger = new QLabel(QStringLiteral("Players needed to trigger alert"), m_frmAddFilter);
+    m_lblAlertTrigger = new QLabel(QCoreApplication::translate("filtersWindow", "Players needed to trigger alert"), m_frmAddFilter);
     m_lblAlertTrigger->setObjectName(QStringLiteral("lblAlertTrigger"));
     FixedLayout::place(m_lblAlertTrigger, 240, 1320, 2175, 255);
 
@@ -124,15 +129,15 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     m_txtTriggerNumber->setMaxLength(triggerMaxLength);
     FixedLayout::place(m_txtTriggerNumber, 2520, 1320, 375, 285);
 
-    m_btnAddFilter = new QPushButton(QStringLiteral("Add New Filter"), m_frmAddFilter);
+    m_btnAddFilter = new QPushButton(QCoreApplication::translate("filtersWindow", "Add New Filter"), m_frmAddFilter);
     m_btnAddFilter->setObjectName(QStringLiteral("btnAddFilter"));
     FixedLayout::place(m_btnAddFilter, 1560, 1800, 1335, 375);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk = new QPushButton(QCoreApplication::translate("filtersWindow", "OK"), this);
     m_btnOk->setObjectName(QStringLiteral("btnOk"));
     FixedLayout::place(m_btnOk, 5400, 2520, 1335, 375);
 
-    m_lblInformation = new QLabel(QStringLiteral("Your changes should take effect immediately"), this);
+    m_lblInformation = new QLabel(QCoreApplication::translate("filtersWindow", "Your changes should take effect immediately"), this);
     m_lblInformation->setObjectName(QStringLiteral("lblInformation"));
     QPalette informationPalette = m_lblInformation->palette();
     informationPalette.setColor(QPalette::WindowText, informationPalette.color(QPalette::Shadow));
@@ -187,7 +192,7 @@ void filtersWindow::fillFilterGrid()
                                   cell(QString::number(filter->clanFilterNumber()), Qt::AlignLeft | Qt::AlignVCenter));
         m_fxgClanFilters->setItem(row, tagColumn, cell(TextCodec::forDisplay(filter->clanTag()), Qt::AlignLeft | Qt::AlignBottom));
         m_fxgClanFilters->setItem(row, alertColumn,
-                                  cell(filter->alert() ? QStringLiteral("Yes") : QStringLiteral("No"),
+                                  cell(filter->alert() ? QCoreApplication::translate("filtersWindow", "Yes") : QCoreApplication::translate("filtersWindow", "No"),
                                        Qt::AlignLeft | Qt::AlignVCenter));
         m_fxgClanFilters->setItem(row, triggerColumn,
                                   cell(filter->alert() ? QString::number(filter->alertTrigger()) : QString(),
@@ -298,7 +303,7 @@ void filtersWindow::onAddFilterClicked()
         m_txtTriggerNumber->setText(defaultTrigger);
     } else {
         MessageBox::error(this,
-                          QStringLiteral("Sorry I couldn't add that filter. Make sure you've entered all the details"));
+                          QCoreApplication::translate("filtersWindow", "Sorry I couldn't add that filter. Make sure you've entered all the details"));
     }
 
     // Saved and read back either way: the grid shows what the file now holds. A change the file
@@ -322,8 +327,8 @@ void filtersWindow::onRemoveFilterClicked()
     if (!number)
         return;
 
-    const QString text = QStringLiteral("Are you sure you wish to remove: \r\n\r\n") + tagItem->text();
-    if (!MessageBox::confirm(this, text, QStringLiteral("Remove Filter")))
+    const QString text = QCoreApplication::translate("filtersWindow", "Are you sure you wish to remove: \r\n\r\n") + tagItem->text();
+    if (!MessageBox::confirm(this, text, QCoreApplication::translate("filtersWindow", "Remove Filter")))
         return;
     if (!removeClanFilter(*number))
         MessageBox::notSaved(this, settingsPath, saveError());

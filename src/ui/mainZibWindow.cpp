@@ -7,6 +7,8 @@
 #include "AppInfo.h"
 #include "platform/Autostart.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
+#include "platform/settingsfile/ProfileFile.h"
 #include "platform/Twips.h"
 #include "history/HistoryWriter.h"
 #include "ui/FixedLayout.h"
@@ -21,6 +23,7 @@
 #include "ui/filtersWindow.h"
 #include "ui/optionsWindow.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QFont>
@@ -50,8 +53,15 @@ constexpr QSize expandedClient = mainZibWindow::expandedOuterSize - designedFram
 
 constexpr double titleLabelPoints = 14.25;
 
-const QString showServersText = QStringLiteral("Show Servers");
-const QString hideServersText = QStringLiteral("Hide Servers");
+QString showServersText()
+{
+    return QCoreApplication::translate("mainZibWindow", "Show Servers");
+}
+
+QString hideServersText()
+{
+    return QCoreApplication::translate("mainZibWindow", "Hide Servers");
+}
 
 // Our icon; drawn here should the resource be missing, so the window and the tray always
 // have one.
@@ -110,7 +120,7 @@ mainZibWindow::mainZibWindow(Options options, QWidget *parent)
 
     m_sysTray.setObjectName(QStringLiteral("sysTray"));
     m_sysTray.setIcon(QIcon(picture));
-    m_sysTray.setToolTip(QStringLiteral("Zib is watching your servers"));
+    m_sysTray.setToolTip(QCoreApplication::translate("mainZibWindow", "Zib is watching your servers"));
     buildTrayMenu();
     m_alerts.setNotifier(&m_notifier);
     NotifierLinks::connect(*this);
@@ -153,16 +163,16 @@ void mainZibWindow::buildControls()
     m_txtResponse->setReadOnly(true);
     FixedLayout::place(m_txtResponse, 4560, 120, 2535, 4095);
 
-    m_btnOptions = named(new QPushButton(QStringLiteral("Options"), this), "btnOptions");
+    m_btnOptions = named(new QPushButton(QCoreApplication::translate("mainZibWindow", "Options"), this), "btnOptions");
     FixedLayout::place(m_btnOptions, 120, 720, 1335, 375);
 
-    m_chkEnabled = named(new QCheckBox(QStringLiteral("Active"), this), "chkEnabled");
+    m_chkEnabled = named(new QCheckBox(QCoreApplication::translate("mainZibWindow", "Active"), this), "chkEnabled");
     QPalette red = m_chkEnabled->palette();
     red.setColor(QPalette::WindowText, QColor(0xFF, 0x00, 0x00));
     m_chkEnabled->setPalette(red);
     FixedLayout::place(m_chkEnabled, 1920, 120, 855, 255);
 
-    m_btnViewServers = named(new QPushButton(showServersText, this), "btnViewServers");
+    m_btnViewServers = named(new QPushButton(showServersText(), this), "btnViewServers");
     FixedLayout::place(m_btnViewServers, 3000, 720, 1335, 375);
 
     m_fxgServers = named(new QTableWidget(1, ServerGrid::ColumnCount, this), "fxgServers");
@@ -193,14 +203,14 @@ void mainZibWindow::buildControls()
     m_fxgServers->setCurrentCell(0, 0);
     FixedLayout::place(m_fxgServers, 120, 1320, 4215, 2295);
 
-    m_btnAddServer = named(new QPushButton(QStringLiteral("Add New Server"), this), "btnAddServer");
+    m_btnAddServer = named(new QPushButton(QCoreApplication::translate("mainZibWindow", "Add New Server"), this), "btnAddServer");
     FixedLayout::place(m_btnAddServer, 3000, 3840, 1335, 375);
 
-    m_btnRemoveServer = named(new QPushButton(QStringLiteral("Remove Server"), this), "btnRemoveServer");
+    m_btnRemoveServer = named(new QPushButton(QCoreApplication::translate("mainZibWindow", "Remove Server"), this), "btnRemoveServer");
     m_btnRemoveServer->setEnabled(false);
     FixedLayout::place(m_btnRemoveServer, 1560, 3840, 1335, 375);
 
-    m_btnFilters = named(new QPushButton(QStringLiteral("Change Filters"), this), "btnFilters");
+    m_btnFilters = named(new QPushButton(QCoreApplication::translate("mainZibWindow", "Change Filters"), this), "btnFilters");
     FixedLayout::place(m_btnFilters, 1560, 720, 1335, 375);
 
     m_image1 = named(new QLabel(this), "Image1");
@@ -250,7 +260,7 @@ void mainZibWindow::startUp()
     setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint
                    | Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint);
     setFixedSize(Twips::toPixels(compactClient, screen()));
-    m_btnViewServers->setText(showServersText);
+    m_btnViewServers->setText(showServersText());
     m_started = true;
     if (!m_options.startMinimized) {
         show();
@@ -271,12 +281,12 @@ void mainZibWindow::buildTrayMenu()
 {
     m_trayMenu = std::make_unique<QMenu>();
     m_trayMenu->setObjectName(QStringLiteral("trayMenu"));
-    QAction *show = m_trayMenu->addAction(QStringLiteral("Show Zib"));
+    QAction *show = m_trayMenu->addAction(QCoreApplication::translate("mainZibWindow", "Show Zib"));
     show->setObjectName(QStringLiteral("actShowZib"));
     connect(show, &QAction::triggered, this, &mainZibWindow::restoreFromTray);
 
     if (Autostart::isSupported()) {
-        m_actStartWithDesktop = m_trayMenu->addAction(QStringLiteral("Start with the desktop"));
+        m_actStartWithDesktop = m_trayMenu->addAction(QCoreApplication::translate("mainZibWindow", "Start with the desktop"));
         m_actStartWithDesktop->setObjectName(QStringLiteral("actStartWithDesktop"));
         m_actStartWithDesktop->setCheckable(true);
         // The entry may be removed by hand or by a desktop's own settings: look each time.
@@ -287,15 +297,44 @@ void mainZibWindow::buildTrayMenu()
         connect(m_actStartWithDesktop, &QAction::toggled, this, &mainZibWindow::onStartWithDesktopToggled);
     }
 
-    QAction *notifications = m_trayMenu->addAction(QStringLiteral("Notifications..."));
+    QAction *notifications = m_trayMenu->addAction(QCoreApplication::translate("mainZibWindow", "Notifications..."));
     notifications->setObjectName(QStringLiteral("actNotifications"));
     connect(notifications, &QAction::triggered, this, [this] { openNotificationsDialog(this); });
 
+    // Each language named in itself, so that whoever cannot read the one in use finds their own.
+    QMenu *languages = m_trayMenu->addMenu(tr("Language"));
+    languages->setObjectName(QStringLiteral("menuLanguage"));
+    for (const QString &code : Language::available()) {
+        QAction *choice = languages->addAction(Language::nativeName(code));
+        choice->setObjectName(QStringLiteral("actLanguage_") + code);
+        choice->setCheckable(true);
+        choice->setChecked(code == Language::current());
+        connect(choice, &QAction::triggered, this, [this, code] { onLanguageChosen(code); });
+    }
+
     m_trayMenu->addSeparator();
-    QAction *quit = m_trayMenu->addAction(QStringLiteral("Quit"));
+    QAction *quit = m_trayMenu->addAction(QCoreApplication::translate("mainZibWindow", "Quit"));
     quit->setObjectName(QStringLiteral("actQuit"));
     connect(quit, &QAction::triggered, this, &QWidget::close);
     m_sysTray.setContextMenu(m_trayMenu.get());
+}
+
+void mainZibWindow::onLanguageChosen(const QString &code)
+{
+    const auto actions = m_trayMenu->findChildren<QAction *>();
+    for (QAction *action : actions) {
+        if (action->objectName().startsWith(QStringLiteral("actLanguage_")))
+            action->setChecked(action->objectName() == QStringLiteral("actLanguage_") + code);
+    }
+    // The windows are laid out and the names read for one language; the next start takes the new one.
+    if (!ProfileFile::writeString(mdlZibProcessing::settingsPath, mdlZibProcessing::settingsSection,
+                                  Language::settingsKey, code)) {
+        MessageBox::show(this, tr("The language could not be saved."), QStringLiteral("Zib"), QMessageBox::Ok,
+                         QMessageBox::Warning);
+        return;
+    }
+    MessageBox::show(this, tr("Zib speaks the chosen language from its next start."), QStringLiteral("Zib"),
+                     QMessageBox::Ok, QMessageBox::Information);
 }
 
 QString mainZibWindow::autostartConfigHome() const
@@ -312,8 +351,8 @@ void mainZibWindow::onStartWithDesktopToggled(bool enabled)
         return;
     const QSignalBlocker quiet(m_actStartWithDesktop);
     m_actStartWithDesktop->setChecked(!enabled);
-    const QString why = enabled ? QStringLiteral("Zib could not be set to start with the desktop:\n")
-                                : QStringLiteral("Zib could not stop starting with the desktop:\n");
+    const QString why = enabled ? QCoreApplication::translate("mainZibWindow", "Zib could not be set to start with the desktop:\n")
+                                : QCoreApplication::translate("mainZibWindow", "Zib could not stop starting with the desktop:\n");
     MessageBox::error(this, why + Autostart::entryPath(autostartConfigHome()));
 }
 
@@ -440,10 +479,10 @@ void mainZibWindow::onViewServersClicked()
     // frame cannot tip the decision.
     if (height() > Twips::toPixelsY(compactClient.height(), screen())) {
         setFixedSize(Twips::toPixels(compactClient, screen()));
-        m_btnViewServers->setText(showServersText);
+        m_btnViewServers->setText(showServersText());
     } else {
         setFixedSize(Twips::toPixels(expandedClient, screen()));
-        m_btnViewServers->setText(hideServersText);
+        m_btnViewServers->setText(hideServersText());
     }
 }
 
@@ -578,14 +617,14 @@ void mainZibWindow::onServerSelectionChanged()
 void mainZibWindow::onAddServerClicked()
 {
     using namespace mdlZibProcessing;
-    const QString answer = MessageBox::input(this, ServerListEdits::addPrompt(), ServerListEdits::addTitle);
+    const QString answer = MessageBox::input(this, ServerListEdits::addPrompt(), ServerListEdits::addTitle());
     const auto entry = ServerListEdits::parseAnswer(answer);
     if (!entry || gameServers.size() >= std::numeric_limits<qint16>::max()) {
         MessageBox::error(this, ServerListEdits::addRejected());
         return;
     }
     // A name that takes long to answer must not hold the window or the checks.
-    HostLookups::start(this, {entry->address}, ServerListEdits::addTitle,
+    HostLookups::start(this, {entry->address}, ServerListEdits::addTitle(),
                        [this, entry = *entry](const HostLookups::Result &lookedUp) {
                            if (lookedUp.cancelled)
                                return;
@@ -613,7 +652,7 @@ void mainZibWindow::onRemoveServerClicked()
         return;
     const QTableWidgetItem *nameItem = m_fxgServers->item(m_fxgServers->currentRow(), ServerGrid::ServerColumn);
     const QString shownName = nameItem ? nameItem->text() : QString();
-    if (!MessageBox::confirm(this, ServerListEdits::removeQuestion(shownName), ServerListEdits::removeTitle))
+    if (!MessageBox::confirm(this, ServerListEdits::removeQuestion(shownName), ServerListEdits::removeTitle()))
         return;
     if (!mdlZibProcessing::removeGameServer(number))
         MessageBox::notSaved(this, mdlZibProcessing::settingsPath, mdlZibProcessing::saveError());

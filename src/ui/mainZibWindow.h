@@ -104,6 +104,7 @@ private slots:
 private:
     void buildControls();
     void buildTrayMenu();
+    void onLanguageChosen(const QString &code);
     QString autostartConfigHome() const;
     void followWindowState();
     void goOnline();

@@ -7,6 +7,7 @@
 #include "ui/FixedLayout.h"
 #include "ui/MessageBox.h"
 
+#include <QCoreApplication>
 #include <QCheckBox>
 #include <QFocusEvent>
 #include <QGroupBox>
@@ -29,15 +30,15 @@ optionsWindow::optionsWindow(QueryEngine &engine, QWidget *parent)
     , m_engine(engine)
 {
     setObjectName(QStringLiteral("optionsWindow"));
-    setWindowTitle(QStringLiteral("ZIB Options"));
+    setWindowTitle(QCoreApplication::translate("optionsWindow", "ZIB Options"));
     setFont(FixedLayout::msSansSerif(FixedLayout::standardPoints));
     FixedLayout::makeFixedDialog(this, 5670, 2865);
 
-    m_frmGameServers = new QGroupBox(QStringLiteral("Game Servers"), this);
+    m_frmGameServers = new QGroupBox(QCoreApplication::translate("optionsWindow", "Game Servers"), this);
     m_frmGameServers->setObjectName(QStringLiteral("frmGameServers"));
     FixedLayout::place(m_frmGameServers, 120, 0, 5415, 855);
 
-    m_lblCheckSpeed = new QLabel(QStringLiteral("Recheck game servers every (seconds 5 - 60)"), m_frmGameServers);
+    m_lblCheckSpeed = new QLabel(QCoreApplication::translate("optionsWindow", "Recheck game servers every (seconds 5 - 60)"), m_frmGameServers);
     m_lblCheckSpeed->setObjectName(QStringLiteral("lblCheckSpeed"));
     m_lblCheckSpeed->setFont(FixedLayout::msSansSerif(captionPoints));
     FixedLayout::place(m_lblCheckSpeed, 240, 360, 4215, 255);
@@ -46,7 +47,7 @@ optionsWindow::optionsWindow(QueryEngine &engine, QWidget *parent)
     m_txtCheckSpeed->setObjectName(QStringLiteral("txtCheckSpeed"));
     FixedLayout::place(m_txtCheckSpeed, 4560, 360, 495, 285);
 
-    m_frmAlerts = new QGroupBox(QStringLiteral("Alerts"), this);
+    m_frmAlerts = new QGroupBox(QCoreApplication::translate("optionsWindow", "Alerts"), this);
     m_frmAlerts->setObjectName(QStringLiteral("frmAlerts"));
     FixedLayout::place(m_frmAlerts, 120, 960, 5415, 1335);
 
@@ -55,21 +56,21 @@ optionsWindow::optionsWindow(QueryEngine &engine, QWidget *parent)
     m_txtAlertSpeed->setValidator(new TypedLengthValidator(alertSpeedMaxLength, m_txtAlertSpeed));
     FixedLayout::place(m_txtAlertSpeed, 4560, 360, 495, 285);
 
-    m_lblAlertSpeed = new QLabel(QStringLiteral("Maximum alert speed:   Once every (minutes)"), m_frmAlerts);
+    m_lblAlertSpeed = new QLabel(QCoreApplication::translate("optionsWindow", "Maximum alert speed:   Once every (minutes)"), m_frmAlerts);
     m_lblAlertSpeed->setObjectName(QStringLiteral("lblAlertSpeed"));
     m_lblAlertSpeed->setFont(FixedLayout::msSansSerif(captionPoints));
     FixedLayout::place(m_lblAlertSpeed, 360, 360, 4095, 255);
 
-    m_chkAlertPlaySound = new QCheckBox(QStringLiteral("Play a sound when an alert happens"), m_frmAlerts);
+    m_chkAlertPlaySound = new QCheckBox(QCoreApplication::translate("optionsWindow", "Play a sound when an alert happens"), m_frmAlerts);
     m_chkAlertPlaySound->setObjectName(QStringLiteral("chkAlertPlaySound"));
     m_chkAlertPlaySound->setFont(FixedLayout::msSansSerif(captionPoints));
     FixedLayout::place(m_chkAlertPlaySound, 1140, 840, 3615, 255);
 
-    m_lblInformation = new QLabel(QStringLiteral("Your changes should take effect immediately"), this);
+    m_lblInformation = new QLabel(QCoreApplication::translate("optionsWindow", "Your changes should take effect immediately"), this);
     m_lblInformation->setObjectName(QStringLiteral("lblInformation"));
     FixedLayout::place(m_lblInformation, 120, 2450, 3255, 255);
 
-    m_btnOk = new QPushButton(QStringLiteral("OK"), this);
+    m_btnOk = new QPushButton(QCoreApplication::translate("optionsWindow", "OK"), this);
     m_btnOk->setObjectName(QStringLiteral("btnOk"));
     // Enter in a text box must not close the window behind the user's back.
     m_btnOk->setAutoDefault(false);
@@ -97,7 +98,7 @@ optionsWindow::optionsWindow(QueryEngine &engine, std::function<void(QWidget *)>
 {
     // The window grows by a row below everything it had, so no control moves.
     FixedLayout::makeFixedDialog(this, 5670, 3360);
-    m_btnNotifications = new QPushButton(QStringLiteral("Notifications..."), this);
+    m_btnNotifications = new QPushButton(QCoreApplication::translate("optionsWindow", "Notifications..."), this);
     m_btnNotifications->setObjectName(QStringLiteral("btnNotifications"));
     m_btnNotifications->setAutoDefault(false);
     FixedLayout::place(m_btnNotifications, 120, 2880, 1815, 375);

@@ -71,3 +71,12 @@ TEST(CommandLine, MistakesFailWithAHint)
         EXPECT_TRUE(result.text.endsWith(QStringLiteral("Try 'zib --help'.\n"))) << result.text.toStdString();
     }
 }
+
+TEST(CommandLine, LanguageIsTakenAsGivenAndMustNameOne)
+{
+    EXPECT_TRUE(parse({}).language.isEmpty());
+    EXPECT_EQ(parse({QStringLiteral("--language"), QStringLiteral("pt_BR")}).language, QStringLiteral("pt_BR"));
+    EXPECT_EQ(parse({QStringLiteral("--language=ru")}).language, QStringLiteral("ru"));
+    EXPECT_EQ(parse({QStringLiteral("--language"), QStringLiteral(" ")}).action, Action::Fail);
+    EXPECT_EQ(parse({QStringLiteral("--language")}).action, Action::Fail);
+}

@@ -1,3 +1,4 @@
+#include "alerts/core/ClanMatching.h"
 #include "platform/text/TextCodec.h"
 #include "support/TestSupport.h"
 
@@ -108,3 +109,60 @@ TEST(TextCodecTest, DisplayShowsWhatWouldReorderOrHideText)
 }
 
 } // namespace
+
+namespace {
+
+// The code page is the program's for its whole run; a test that changes it puts it back.
+struct LegacyCodePage
+{
+    explicit LegacyCodePage(int codePage) { EXPECT_TRUE(TextCodec::setLegacyCodePage(codePage)); }
+    ~LegacyCodePage() { TextCodec::setLegacyCodePage(1252); }
+};
+
+} // namespace
+
+// "Сервер" and a player "[КЛАН]Дима" as a Russian server sends them in Windows-1251.
+TEST(TextCodecTest, CyrillicServersReadInTheUsersCodePageAndBytesRoundTripInAny)
+{
+    const QByteArray server = fromHex("D1 E5 F0 E2 E5 F0");
+    const QByteArray player = fromHex("5B CA CB C0 CD 5D C4 E8 EC E0");
+    {
+        const LegacyCodePage russian(1251);
+        EXPECT_EQ(decode(server), QStringLiteral("Сервер"));
+        EXPECT_EQ(encode(decode(server)), server);
+        EXPECT_TRUE(ClanMatching::tagMatches(decode(player), QStringLiteral("[КЛАН]")));
+        EXPECT_EQ(decodePrefix(server, 3), QStringLiteral("Сер"));
+        // UTF-8 is still UTF-8, and a name with no byte in 1251 is written as UTF-8.
+        EXPECT_EQ(decode(QStringLiteral("Сервер").toUtf8()), QStringLiteral("Сервер"));
+        EXPECT_EQ(encode(QStringLiteral("Café ☕")), QStringLiteral("Café ☕").toUtf8());
+    }
+    EXPECT_EQ(legacyCodePage(), 1252);
+    EXPECT_EQ(decode(server), QStringLiteral("Ñåðâåð"));
+    EXPECT_EQ(encode(decode(server)), server);
+    EXPECT_FALSE(ClanMatching::tagMatches(decode(player), QStringLiteral("[КЛАН]")));
+}
+
+TEST(TextCodecTest, EveryByteOfEveryCodePageComesBackAsItself)
+{
+    QByteArray all;
+    for (int b = 1; b <= 0xFF; ++b)
+        all.append(char(b));
+    for (const int codePage : {1250, 1251, 1252, 1254}) {
+        const LegacyCodePage page(codePage);
+        const QString text = fromLegacy(all);
+        EXPECT_EQ(text.size(), all.size()) << codePage;
+        EXPECT_EQ(toLegacy(text), all) << codePage;
+        EXPECT_EQ(encode(decode(all)), all) << codePage;
+    }
+    {
+        const LegacyCodePage page(1250);
+        EXPECT_EQ(fromLegacy(fromHex("A3 B9 9C")), QStringLiteral("Łąś"));
+    }
+    {
+        const LegacyCodePage page(1254);
+        EXPECT_EQ(fromLegacy(fromHex("DE F0 FD")), QStringLiteral("Şğı"));
+    }
+    EXPECT_FALSE(setLegacyCodePage(437));
+    EXPECT_FALSE(isSupportedCodePage(65001));
+    EXPECT_EQ(legacyCodePage(), 1252);
+}

@@ -1,13 +1,14 @@
 // Every window as a user sees it on a machine whose only installed faces are DejaVu (the tests'
-// main makes fontconfig see nothing else): each caption is measured in the font it is drawn in
-// and must fit inside its own control, keep clear of every control beside it, and both grids'
-// columns must fit their views.
+// main makes fontconfig see nothing else), in every language Zib speaks: each caption is measured
+// in the font it is drawn in and must fit inside its own control, keep clear of every control
+// beside it, and both grids' columns must fit their views.
 #include "MainWindowFixture.h"
 
 #include "model/ClanFilter.h"
 #include "model/GameServer.h"
 #include "model/mdlZibProcessing.h"
 #include "ui/FixedLayout.h"
+#include "platform/Language.h"
 #include "platform/Twips.h"
 #include "ui/NotificationsWindow.h"
 #include "ui/filtersWindow.h"
@@ -27,8 +28,10 @@
 #include <QStyleOption>
 #include <QTest>
 #include <QTimer>
+#include <QTranslator>
 
 #include <functional>
+#include <memory>
 #include <optional>
 
 using namespace mdlZibProcessing;
@@ -177,9 +180,53 @@ void expectDesignedPlaces(const QWidget *window, const QList<std::pair<const cha
     }
 }
 
-class LayoutCheck : public MainWindowFixture
+// A language's translations, Zib's own and Qt's, for as long as it lives.
+class SpokenLanguage
+{
+public:
+    explicit SpokenLanguage(const QString &code)
+    {
+        if (code == QStringLiteral("en"))
+            return;
+        m_loaded = m_own.load(QStringLiteral(":/i18n/zib_") + code);
+        QCoreApplication::installTranslator(&m_own);
+        if (m_qt.load(QStringLiteral(":/i18n/qtbase_") + code))
+            QCoreApplication::installTranslator(&m_qt);
+    }
+    ~SpokenLanguage()
+    {
+        QCoreApplication::removeTranslator(&m_own);
+        QCoreApplication::removeTranslator(&m_qt);
+    }
+    bool loaded() const { return m_loaded; }
+
+private:
+    QTranslator m_own;
+    QTranslator m_qt;
+    bool m_loaded = false;
+};
+
+std::string languageName(const ::testing::TestParamInfo<QString> &info)
+{
+    return info.param.toStdString();
+}
+
+class LayoutCheck : public MainWindowFixture, public ::testing::WithParamInterface<QString>
 {
 protected:
+    void SetUp() override
+    {
+        MainWindowFixture::SetUp();
+        m_language = std::make_unique<SpokenLanguage>(GetParam());
+    }
+    void TearDown() override
+    {
+        MainWindowFixture::TearDown();
+        m_language.reset();
+    }
+
+    std::unique_ptr<SpokenLanguage> m_language;
+
     void startWithServers()
     {
         writeServers({{QStringLiteral("Frag Central #2"), QStringLiteral("10.0.0.1"), QStringLiteral("27015")},
@@ -223,7 +270,7 @@ TEST(LayoutCheckSetting, OnlyDejaVuAndTheCarriedFacesAreInstalled)
 }
 #endif
 
-TEST_F(LayoutCheck, MainWindowCompactAndExpanded)
+TEST_P(LayoutCheck, MainWindowCompactAndExpanded)
 {
     startWithServers();
     expectCaptionsFit(m_window.get(), "compact");
@@ -239,7 +286,7 @@ TEST_F(LayoutCheck, MainWindowCompactAndExpanded)
     expectColumnsFit(grid());
 }
 
-TEST_F(LayoutCheck, OptionsWindow)
+TEST_P(LayoutCheck, OptionsWindow)
 {
     startWithServers();
     optionsWindow window(m_window->queryEngine(), m_window.get());
@@ -254,7 +301,7 @@ TEST_F(LayoutCheck, OptionsWindow)
                                    {"lblInformation", {120, 2450, 3255, 255}}});
 }
 
-TEST_F(LayoutCheck, OptionsWindowWithItsNotificationsButton)
+TEST_P(LayoutCheck, OptionsWindowWithItsNotificationsButton)
 {
     startWithServers();
     optionsWindow window(m_window->queryEngine(), [](QWidget *) {}, m_window.get());
@@ -272,7 +319,7 @@ TEST_F(LayoutCheck, OptionsWindowWithItsNotificationsButton)
                                    {"btnNotifications", {120, 2880, 1815, 375}}});
 }
 
-TEST_F(LayoutCheck, NotificationsWindow)
+TEST_P(LayoutCheck, NotificationsWindow)
 {
     startWithServers();
     NotificationsWindow window(m_window->notifier(), m_window.get());
@@ -281,7 +328,7 @@ TEST_F(LayoutCheck, NotificationsWindow)
     expectCaptionsFit(&window, "notifications");
 }
 
-TEST_F(LayoutCheck, FiltersWindowWithFilters)
+TEST_P(LayoutCheck, FiltersWindowWithFilters)
 {
     startWithServers();
     for (const auto &[tag, alert] : {std::pair{"[X]", true}, std::pair{"=ABC=", false}}) {
@@ -309,7 +356,7 @@ TEST_F(LayoutCheck, FiltersWindowWithFilters)
                                    {"lblInformation", {120, 2600, 3255, 255}}});
 }
 
-TEST_F(LayoutCheck, AddAndRemovePrompts)
+TEST_P(LayoutCheck, AddAndRemovePrompts)
 {
     startWithServers();
     QTest::mouseClick(control<QPushButton>("btnViewServers"), Qt::LeftButton);
@@ -321,6 +368,24 @@ TEST_F(LayoutCheck, AddAndRemovePrompts)
     ASSERT_TRUE(remove->isEnabled());
     checkModalBoxes([remove] { QTest::mouseClick(remove, Qt::LeftButton); }, "remove");
     EXPECT_EQ(gameServers.size(), 3) << "closing the question is no OK";
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryLanguage, LayoutCheck, ::testing::ValuesIn(Language::available()), languageName);
+
+// The windows above are checked in every language the program carries; those it must carry are
+// the build's list, and each of them speaks.
+TEST(LayoutCheckLanguages, EveryShippedLanguageIsCarriedAndTranslatesTheWindows)
+{
+    const QStringList carried = Language::available();
+    const QStringList shipped = QStringLiteral(ZIB_SHIPPED_LANGUAGES).split(u' ', Qt::SkipEmptyParts);
+    EXPECT_EQ(carried.size(), shipped.size() + 1) << carried.join(u' ').toStdString();
+    for (const QString &code : shipped) {
+        EXPECT_TRUE(carried.contains(code)) << code.toStdString();
+        const SpokenLanguage language(code);
+        EXPECT_TRUE(language.loaded()) << code.toStdString();
+        EXPECT_NE(QCoreApplication::translate("mainZibWindow", "Options"), QStringLiteral("Options")) << code.toStdString();
+    }
+    EXPECT_EQ(QCoreApplication::translate("mainZibWindow", "Options"), QStringLiteral("Options"));
 }
 
 } // namespace

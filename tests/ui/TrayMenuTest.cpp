@@ -2,6 +2,7 @@
 
 #include "model/mdlZibProcessing.h"
 #include "platform/Autostart.h"
+#include "platform/settingsfile/ProfileFile.h"
 #include "ui/MessageBox.h"
 
 #include <QAction>
@@ -36,7 +37,7 @@ TEST_F(MainWindowFixture, TheTrayMenuShowsStartsWithTheDesktopAndQuits)
     for (const QAction *item : menu->actions())
         texts.append(item->isSeparator() ? QStringLiteral("-") : item->text());
     EXPECT_EQ(texts, (QStringList{QStringLiteral("Show Zib"), QStringLiteral("Start with the desktop"),
-                                  QStringLiteral("Notifications..."),
+                                  QStringLiteral("Notifications..."), QStringLiteral("Language"),
                                   QStringLiteral("-"), QStringLiteral("Quit")}));
     EXPECT_TRUE(action(menu, "actStartWithDesktop")->isCheckable());
 
@@ -93,6 +94,34 @@ TEST_F(MainWindowFixture, AnAutostartEntryThatCannotBeWrittenIsSaidAndLeftUntick
     ASSERT_TRUE(shown);
     EXPECT_EQ(shown->title, QStringLiteral("ERROR"));
     EXPECT_TRUE(shown->text.contains(Autostart::entryPath(autostartHome()))) << shown->text.toStdString();
+}
+
+// Each language is named in itself; the one spoken is ticked, and a choice is kept in the file
+// for the next start, which is said.
+TEST_F(MainWindowFixture, TheLanguageSubmenuKeepsTheChoiceForTheNextStart)
+{
+    mainZibWindow &window = start({.tray = true});
+    auto *languages = window.trayMenu()->findChild<QMenu *>(QStringLiteral("menuLanguage"));
+    ASSERT_NE(languages, nullptr);
+    QStringList names;
+    for (const QAction *item : languages->actions())
+        names.append(item->text());
+    EXPECT_TRUE(names.contains(QStringLiteral("English")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Русский")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Português (Brasil)")));
+    EXPECT_TRUE(action(window.trayMenu(), "actLanguage_en")->isChecked()) << "the tests speak English";
+
+    MessageBox::setNextAnswer(QMessageBox::Ok);
+    QAction *russian = action(window.trayMenu(), "actLanguage_ru");
+    russian->trigger();
+    EXPECT_TRUE(russian->isChecked());
+    EXPECT_FALSE(action(window.trayMenu(), "actLanguage_en")->isChecked());
+    EXPECT_EQ(ProfileFile::readString(mdlZibProcessing::settingsPath, mdlZibProcessing::settingsSection,
+                                      QStringLiteral("Language"), QString()),
+              QStringLiteral("ru"));
+    const auto shown = MessageBox::lastShown();
+    ASSERT_TRUE(shown);
+    EXPECT_TRUE(shown->text.contains(QStringLiteral("next start"))) << shown->text.toStdString();
 }
 
 TEST_F(MainWindowFixture, StartedMinimizedItWaitsInTheTrayOrOnTheTaskbar)

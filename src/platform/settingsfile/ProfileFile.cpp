@@ -3,6 +3,7 @@
 #include "platform/settingsfile/FileStamp.h"
 #include "platform/text/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QByteArray>
 #include <QDir>
 #include <QFile>
@@ -136,12 +137,12 @@ QByteArrayView unquoted(QByteArrayView value)
     return value;
 }
 
-enum class Encoding : quint8 { Windows1252, Utf8 };
+enum class Encoding : quint8 { Legacy, Utf8 };
 
-// The bytes a value is stored as: Windows-1252 where every character fits, so old files' bytes come
+// The bytes a value is stored as: the legacy code page where every character fits, so old files' bytes come
 // back one for one, UTF-8 otherwise; UTF-8 throughout where the file or the value already holds it,
 // so that a file an editor keeps in UTF-8 does not end up mixing the two.
-QByteArray toFileBytes(const QString &text, Encoding encoding = Encoding::Windows1252)
+QByteArray toFileBytes(const QString &text, Encoding encoding = Encoding::Legacy)
 {
     return encoding == Encoding::Utf8 ? text.toUtf8() : TextCodec::encode(text);
 }
@@ -156,7 +157,7 @@ std::optional<Encoding> encodingOf(QByteArrayView stored)
 {
     if (!beyondAscii(stored))
         return std::nullopt;
-    return TextCodec::isUtf8(stored) ? Encoding::Utf8 : Encoding::Windows1252;
+    return TextCodec::isUtf8(stored) ? Encoding::Utf8 : Encoding::Legacy;
 }
 
 // What a read returns, at most as many bytes as the original's 255-byte buffer held, cut between
@@ -393,7 +394,7 @@ struct detail::Document
                 }
             }
         }
-        return *holdsUtf8 ? Encoding::Utf8 : Encoding::Windows1252;
+        return *holdsUtf8 ? Encoding::Utf8 : Encoding::Legacy;
     }
 
     // A value keeps the encoding it is stored in; one that shows none follows the file.
@@ -403,7 +404,7 @@ struct detail::Document
         for (const QChar c : valueText)
             ascii = ascii && c.unicode() < 0x80;
         if (ascii)
-            return valueBytes(valueText, Encoding::Windows1252);
+            return valueBytes(valueText, Encoding::Legacy);
         const std::optional<Encoding> storedIn = encodingOf(stored);
         return valueBytes(valueText, storedIn ? *storedIn : fileEncoding());
     }
@@ -609,7 +610,10 @@ QFile::Permissions modeBits(QFile::Permissions permissions)
               | QFile::ExeGroup | QFile::ReadOther | QFile::WriteOther | QFile::ExeOther);
 }
 
-const QString readOnlyReason = QStringLiteral("the file is read-only");
+QString readOnlyReason()
+{
+    return QCoreApplication::translate("ProfileFile", "the file is read-only");
+}
 
 // What a write left: whether the bytes are in the file, the stamp they have there when it is known,
 // and why they are not.
@@ -662,7 +666,7 @@ Written writeFile(const QString &path, const QByteArray &data)
     const bool exists = existing.exists();
     // The rename below would put a new file in the place of a read-only one.
     if (exists && FileStamp::isReadOnly(path))
-        return {false, {}, readOnlyReason};
+        return {false, {}, readOnlyReason()};
     const QFile::Permissions permissions = modeBits(existing.permissions());
     // QSaveFile writes beside the target and renames over it, so a crash or a full disk
     // leaves either the old file or the new one, never half of either.
@@ -706,9 +710,9 @@ Written writeFile(const QString &path, const QByteArray &data)
 std::optional<QString> whyNotWritable(const QString &path, bool exists)
 {
     if (exists)
-        return FileStamp::isReadOnly(path) ? std::optional(readOnlyReason) : std::nullopt;
+        return FileStamp::isReadOnly(path) ? std::optional(readOnlyReason()) : std::nullopt;
     if (!QFileInfo(path).absoluteDir().exists())
-        return QStringLiteral("its folder is missing");
+        return QCoreApplication::translate("ProfileFile", "its folder is missing");
     return std::nullopt;
 }
 
@@ -821,7 +825,7 @@ QString Batch::errorString() const
 
 QString keptText(const QString &text)
 {
-    // UTF-8 takes as many bytes as Windows-1252 or more, so what it keeps any encoding keeps.
+    // UTF-8 takes as many bytes as a one-byte code page or more, so what it keeps any encoding keeps.
     if (text.size() * 3 <= maxValueLength)
         return text;
     const QByteArray utf8 = text.toUtf8();

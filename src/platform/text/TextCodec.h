@@ -9,11 +9,29 @@
 #include <optional>
 
 // Text as servers and settings files hold it. Today's servers send UTF-8; old servers and files
-// written by hand or by earlier versions hold Windows-1252, one byte per character. Bytes that
-// form valid UTF-8 are read as UTF-8, anything else as Windows-1252, so no byte is ever lost.
-// The one text this cannot tell apart: Windows-1252 whose bytes happen to form valid UTF-8
-// ("Ã©" is C3 A9, which is also UTF-8 for "é") reads as UTF-8.
+// written by hand or by earlier versions hold the player's Windows code page, one byte per
+// character: Windows-1252 in the West, 1251 on Russian and other Cyrillic servers, 1250 in
+// Central Europe, 1254 in Turkey. Bytes that form valid UTF-8 are read as UTF-8, anything else in
+// the legacy code page (the user's, see setLegacyCodePage), so no byte is ever lost. The one text
+// this cannot tell apart: legacy text whose bytes happen to form valid UTF-8 ("Ã©" is C3 A9, which
+// is also UTF-8 for "é") reads as UTF-8.
 namespace TextCodec {
+
+/// The code pages that can be the legacy one: our own fixed tables, the same on every system
+/// (Qt reaches them only through ICU, which the Windows build has not).
+bool isSupportedCodePage(int codePage);
+
+/// Reads and writes text that is not UTF-8 in this code page from now on; false (and no change)
+/// for one not supported. Set once at the start, before any text is read; 1252 until then.
+bool setLegacyCodePage(int codePage);
+int legacyCodePage();
+
+/// One character per byte in the legacy code page. Bytes the code page leaves unassigned stand
+/// for themselves as C1 codes (U+0080 to U+009F), so that they are written back as the same byte.
+QString fromLegacy(QByteArrayView bytes);
+
+/// The legacy code page's bytes of a text, or nothing when one of its characters has no byte there.
+std::optional<QByteArray> toLegacy(QStringView text);
 
 /// True when the bytes are well-formed UTF-8: no overlong forms, no encoded surrogates, nothing
 /// past U+10FFFF, no sequence cut short.
@@ -60,7 +78,7 @@ QString decodeBeyondAscii(QByteArrayView bytes, qsizetype ascii);
 
 } // namespace detail
 
-/// Valid UTF-8 as UTF-8, anything else as Windows-1252.
+/// Valid UTF-8 as UTF-8, anything else in the legacy code page.
 inline QString decode(QByteArrayView bytes)
 {
     const qsizetype ascii = detail::asciiPrefix(bytes);
@@ -72,9 +90,9 @@ inline QString decode(QByteArrayView bytes)
 /// pass the limit, never inside one.
 QString decodePrefix(QByteArrayView bytes, qsizetype maxBytes);
 
-/// The bytes that decode reads back as this very text: Windows-1252 when every character has a
-/// byte there (so text read from a legacy file or server goes back byte for byte), UTF-8 when
-/// one has not, or when the Windows-1252 bytes would read back as UTF-8 and so as other text.
+/// The bytes that decode reads back as this very text: the legacy code page when every character
+/// has a byte there (so text read from a legacy file or server goes back byte for byte), UTF-8 when
+/// one has not, or when the legacy bytes would read back as UTF-8 and so as other text.
 QByteArray encode(QStringView text);
 
 /// The text as it may be shown: nothing in it can reorder, hide or break the text around it.

@@ -1,0 +1,55 @@
+#include "platform/Language.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+const QStringList shipped { QStringLiteral("en"), QStringLiteral("pt_BR"), QStringLiteral("ru") };
+
+QString choose(const QString &commandLine, const QString &setting, const QStringList &desktop)
+{
+    return Language::choose(commandLine, setting, desktop, shipped);
+}
+
+} // namespace
+
+TEST(Language, TheDesktopsListIsFollowedDownToEnglish)
+{
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("ru-RU"), QStringLiteral("en-US") }), QStringLiteral("ru"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("pt-BR") }), QStringLiteral("pt_BR"));
+    // A language Zib does not speak is passed over for the next the desktop names.
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("fr-FR"), QStringLiteral("pt-BR"), QStringLiteral("ru") }),
+        QStringLiteral("pt_BR"));
+    // A full name anywhere in the list comes before a language alone earlier in it.
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("pt-PT"), QStringLiteral("ru") }), QStringLiteral("ru"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("pt-PT") }), QStringLiteral("pt_BR"));
+    EXPECT_EQ(choose({}, {}, { QStringLiteral("fr-FR"), QStringLiteral("de") }), QStringLiteral("en"));
+    EXPECT_EQ(choose({}, {}, {}), QStringLiteral("en"));
+}
+
+TEST(Language, TheCommandLineComesBeforeTheFileAndTheFileBeforeTheDesktop)
+{
+    const QStringList russianDesktop { QStringLiteral("ru-RU") };
+    EXPECT_EQ(choose(QStringLiteral("pt_BR"), QStringLiteral("en"), russianDesktop), QStringLiteral("pt_BR"));
+    EXPECT_EQ(choose({}, QStringLiteral("pt_BR"), russianDesktop), QStringLiteral("pt_BR"));
+    EXPECT_EQ(choose({}, QStringLiteral("en"), russianDesktop), QStringLiteral("en"));
+    EXPECT_EQ(choose(QStringLiteral("PT-br"), {}, {}), QStringLiteral("pt_BR"));
+    EXPECT_EQ(choose({}, QStringLiteral(" ru "), {}), QStringLiteral("ru"));
+    // An empty key, or one naming a language not shipped, leaves the choice to the desktop.
+    EXPECT_EQ(choose({}, QStringLiteral(""), russianDesktop), QStringLiteral("ru"));
+    EXPECT_EQ(choose(QStringLiteral("xx"), QStringLiteral("klingon"), russianDesktop), QStringLiteral("ru"));
+}
+
+TEST(Language, EachLanguageHasItsCodePageAndItsOwnName)
+{
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("ru")), 1251);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("uk_UA")), 1251);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("sr")), 1251);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("pl")), 1250);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("hu")), 1250);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("tr")), 1254);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("pt_BR")), 1252);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("en")), 1252);
+    EXPECT_EQ(Language::nativeName(QStringLiteral("ru")), QStringLiteral("Русский"));
+    EXPECT_EQ(Language::nativeName(QStringLiteral("pt_BR")), QStringLiteral("Português (Brasil)"));
+}
