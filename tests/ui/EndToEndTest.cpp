@@ -4,6 +4,7 @@
 
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QTest>
 
 #include <chrono>
@@ -54,8 +55,12 @@ TEST_F(MainWindowFixture, LiveServersAreListedByHitsAndWhatTheyToldIsSaved)
     EXPECT_EQ(gridColumn(2), (QStringList{QStringLiteral("stalkyard"), QStringLiteral("crossfire"), QString()}));
 
     clickCell(0, 1);
-    EXPECT_EQ(control<QPlainTextEdit>("txtResponse")->toPlainText(),
-              QStringLiteral("SERVER: Alpha Arena\nAddr: 127.0.0.1\nPort: %1\n\n[X]Ann\n[X]Bo\nCy\n").arg(alphaPort));
+    const QString details = control<QPlainTextEdit>("txtResponse")->toPlainText();
+    const QString told = QStringLiteral("SERVER: Alpha Arena\nAddr: 127.0.0.1\nPort: %1\n\n[X]Ann\n[X]Bo\nCy\n").arg(alphaPort);
+    EXPECT_TRUE(details.startsWith(told)) << details.toStdString();
+    // Below it, the round trip of the server's last reply.
+    static const QRegularExpression roundTrip(QStringLiteral("^\nRound trip: \\d+ ms\n$"));
+    EXPECT_TRUE(roundTrip.match(details.mid(told.size())).hasMatch()) << details.toStdString();
 
     window.close();
     EXPECT_EQ(fileValue(QStringLiteral("GAMESERVER 1"), QStringLiteral("Name")), QStringLiteral("Quiet One"));
