@@ -11,11 +11,10 @@ namespace LinkHandlers {
 namespace {
 
 // A handler registered the classic way: a command, or a COM verb that stands for one.
-bool registeredOpenVerb(const std::wstring &scheme)
+bool registeredOpenVerb(HKEY root, const std::wstring &path)
 {
     HKEY key = nullptr;
-    const std::wstring path = scheme + L"\\shell\\open\\command";
-    if (RegOpenKeyExW(HKEY_CLASSES_ROOT, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
+    if (RegOpenKeyExW(root, path.c_str(), 0, KEY_QUERY_VALUE, &key) != ERROR_SUCCESS)
         return false;
     bool found = false;
     for (const wchar_t *value : { static_cast<const wchar_t *>(nullptr), L"DelegateExecute" }) {
@@ -25,6 +24,15 @@ bool registeredOpenVerb(const std::wstring &scheme)
     }
     RegCloseKey(key);
     return found;
+}
+
+// The user's own registrations first: Windows merges them into HKEY_CLASSES_ROOT, but not every
+// implementation of its registry does (Wine's does not).
+bool registeredOpenVerb(const std::wstring &scheme)
+{
+    const std::wstring command = scheme + L"\\shell\\open\\command";
+    return registeredOpenVerb(HKEY_CURRENT_USER, L"Software\\Classes\\" + command)
+        || registeredOpenVerb(HKEY_CLASSES_ROOT, command);
 }
 
 } // namespace
