@@ -5,6 +5,7 @@
 #include <QDateTime>
 #include <QDir>
 #include <QMutexLocker>
+#include <QSqlDatabase>
 
 namespace History {
 
@@ -58,6 +59,7 @@ void Store::open(const QString &path)
         m_jobs.clear();
         m_full = false;
     }
+    loadDriverHere();
     // The file is opened on the worker, like everything else it does: a large file's check does
     // not hold up the start.
     post([this, path](Writer &writer) {
@@ -71,6 +73,20 @@ void Store::open(const QString &path)
     });
     m_thread = new Thread(*this);
     m_thread->start(QThread::LowPriority);
+}
+
+void Store::loadDriverHere()
+{
+    // The database driver's library is loaded on the thread that unloads it at exit. Under Wine a
+    // plugin first loaded by a worker thread that has since ended leaves the process hanging in
+    // its exit, after everything else is done.
+    static const bool loaded = [] {
+        const QString name = QStringLiteral("zib-history-driver");
+        QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), name);
+        QSqlDatabase::removeDatabase(name);
+        return true;
+    }();
+    Q_UNUSED(loaded);
 }
 
 void Store::post(Job job)

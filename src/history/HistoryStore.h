@@ -66,6 +66,7 @@ signals:
 
 private:
     using Job = std::function<void(Writer &)>;
+    static void loadDriverHere();
     void post(Job job);
     void run();
     void stop();
