@@ -12,14 +12,43 @@ const QString english = QStringLiteral("en");
 const QString translations = QStringLiteral(":/i18n");
 QString installed = english;
 
-// "pt-BR", "pt_BR" and "pt_br" are one language.
+// Linux names a script after the at sign ("sr_RS.UTF-8@latin"), and Qt passes LANGUAGE=sr@latin
+// on as "sr-latin".
+QString scriptCalled(const QString &name)
+{
+    if (name.compare(QStringLiteral("latin"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Latn");
+    if (name.compare(QStringLiteral("cyrillic"), Qt::CaseInsensitive) == 0)
+        return QStringLiteral("Cyrl");
+    return {};
+}
+
+// "pt-BR", "pt_BR" and "pt_br" are one language, and "sr-latn-rs" is "sr_Latn_RS": the language in
+// lower case, a script (four letters) capitalised, a country in capitals. The encoding of a Linux
+// locale says nothing of its language.
 QString normalised(QString code)
 {
-    code.replace(QLatin1Char('-'), QLatin1Char('_'));
-    const qsizetype cut = code.indexOf(QLatin1Char('_'));
-    if (cut < 0)
-        return code.toLower();
-    return code.first(cut).toLower() + QLatin1Char('_') + code.mid(cut + 1).toUpper();
+    QString script;
+    if (const qsizetype at = code.indexOf(QLatin1Char('@')); at >= 0) {
+        script = scriptCalled(code.mid(at + 1));
+        code.truncate(at);
+    }
+    if (const qsizetype dot = code.indexOf(QLatin1Char('.')); dot >= 0)
+        code.truncate(dot);
+    QStringList parts = code.replace(QLatin1Char('-'), QLatin1Char('_')).split(QLatin1Char('_'));
+    for (qsizetype i = 0; i < parts.size(); ++i) {
+        if (i == 0)
+            parts[i] = parts[i].toLower();
+        else if (const QString named = scriptCalled(parts[i]); !named.isEmpty())
+            parts[i] = named;
+        else if (parts[i].size() == 4)
+            parts[i] = parts[i].first(1).toUpper() + parts[i].mid(1).toLower();
+        else
+            parts[i] = parts[i].toUpper();
+    }
+    if (!script.isEmpty() && (parts.size() < 2 || parts[1].size() != 4))
+        parts.insert(1, script);
+    return parts.join(QLatin1Char('_'));
 }
 
 QString match(const QString &wanted, const QStringList &available, bool languageAlone)
@@ -33,7 +62,14 @@ QString match(const QString &wanted, const QStringList &available, bool language
     }
     if (!languageAlone)
         return {};
-    const QString language = code.section(QLatin1Char('_'), 0, 0);
+    // Less and less of the name: "sr_Latn_RS" finds "sr_Latn" before any other Serbian.
+    QStringList parts = code.split(QLatin1Char('_'));
+    while (parts.size() > 2) {
+        parts.removeLast();
+        if (available.contains(parts.join(QLatin1Char('_'))))
+            return parts.join(QLatin1Char('_'));
+    }
+    const QString language = parts.first();
     for (const QString &a : available) {
         if (a.section(QLatin1Char('_'), 0, 0) == language)
             return a;
@@ -85,7 +121,7 @@ QString nativeName(const QString &code)
         { QStringLiteral("hu"), QStringLiteral("Magyar") },
         { QStringLiteral("uk"), QStringLiteral("Українська") },
         { QStringLiteral("de"), QStringLiteral("Deutsch") },
-        { QStringLiteral("sr"), QStringLiteral("Srpski") },
+        { QStringLiteral("sr_Latn"), QStringLiteral("Srpski (latinica)") },
     };
     for (const auto &[c, name] : names) {
         if (c == code)
@@ -96,7 +132,12 @@ QString nativeName(const QString &code)
 
 int codePageOf(const QString &code)
 {
-    const QString language = normalised(code).section(QLatin1Char('_'), 0, 0);
+    const QString full = normalised(code);
+    const QString language = full.section(QLatin1Char('_'), 0, 0);
+    // Serbian in Latin letters is written in Central Europe's code page: Windows' own for a
+    // Serbian (Latin) system, and the only one with its č, ć, đ, š and ž.
+    if (language == QStringLiteral("sr") && full.section(QLatin1Char('_'), 1, 1) == QStringLiteral("Latn"))
+        return 1250;
     static const QStringList cyrillic { QStringLiteral("ru"), QStringLiteral("uk"), QStringLiteral("sr"),
         QStringLiteral("bg"), QStringLiteral("be") };
     static const QStringList centralEurope { QStringLiteral("pl"), QStringLiteral("cs"), QStringLiteral("hu"),

@@ -21,7 +21,8 @@ QStringList available();
 
 /// The language to speak: the command line's choice, else the settings file's, else the first of
 /// the desktop's languages (QLocale::uiLanguages(), "pt-BR" or "ru-RU" as it gives them) that
-/// `available` holds, by full name first and then by its language alone; English when none is.
+/// `available` holds, by full name first and then by less of it ("sr_Latn_RS", "sr_Latn", any
+/// "sr"); English when none is. Case, "-" or "_", and Linux's "sr_RS.UTF-8@latin" do not matter.
 /// A choice that names no available language is passed over as if it were not made.
 QString choose(
     const QString &commandLine, const QString &setting, const QStringList &desktop, const QStringList &available);
@@ -30,7 +31,7 @@ QString choose(
 QString nativeName(const QString &code);
 
 /// The Windows code page a player who reads this language most likely has: 1251 for Cyrillic,
-/// 1250 for Central Europe, 1254 for Turkish, else 1252.
+/// 1250 for Central Europe and for Serbian in Latin letters ("sr_Latn"), 1254 for Turkish, else 1252.
 int codePageOf(const QString &code);
 
 /// Makes `code` the language of the program's texts and of Qt's own (the buttons of message

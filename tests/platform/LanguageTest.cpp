@@ -40,11 +40,32 @@ TEST(Language, TheCommandLineComesBeforeTheFileAndTheFileBeforeTheDesktop)
     EXPECT_EQ(choose(QStringLiteral("xx"), QStringLiteral("klingon"), russianDesktop), QStringLiteral("ru"));
 }
 
+TEST(Language, EverySerbianDesktopReachesTheSerbianThereIs)
+{
+    const QStringList latinOnly { QStringLiteral("en"), QStringLiteral("hu"), QStringLiteral("sr_Latn") };
+    // As Windows, Qt and Linux's LANG and LANGUAGE give it, in either script.
+    for (const char *desktop : { "sr-Latn-RS", "sr-Latn", "sr", "sr-RS", "sr-Cyrl-RS", "sr-latin" })
+        EXPECT_EQ(Language::choose({}, {}, { QLatin1String(desktop) }, latinOnly), QStringLiteral("sr_Latn")) << desktop;
+    for (const char *named : { "sr_latn", "SR-LATN", "sr@latin", "sr_RS.UTF-8@latin", "sr" })
+        EXPECT_EQ(Language::choose(QLatin1String(named), {}, {}, latinOnly), QStringLiteral("sr_Latn")) << named;
+    EXPECT_EQ(Language::choose({}, {}, { QStringLiteral("hu-HU") }, latinOnly), QStringLiteral("hu"));
+    // Were both scripts there, each would find its own, whichever comes first.
+    const QStringList both { QStringLiteral("en"), QStringLiteral("sr_Cyrl"), QStringLiteral("sr_Latn") };
+    EXPECT_EQ(Language::choose({}, {}, { QStringLiteral("sr-Latn-RS") }, both), QStringLiteral("sr_Latn"));
+    EXPECT_EQ(Language::choose({}, {}, { QStringLiteral("sr-latin") }, both), QStringLiteral("sr_Latn"));
+    EXPECT_EQ(Language::choose(QStringLiteral("sr_RS.UTF-8@latin"), {}, {}, both), QStringLiteral("sr_Latn"));
+    EXPECT_EQ(Language::choose({}, {}, { QStringLiteral("sr-Cyrl-RS") }, { QStringLiteral("sr_Latn"), QStringLiteral("sr_Cyrl") }),
+        QStringLiteral("sr_Cyrl"));
+}
+
 TEST(Language, EachLanguageHasItsCodePageAndItsOwnName)
 {
     EXPECT_EQ(Language::codePageOf(QStringLiteral("ru")), 1251);
     EXPECT_EQ(Language::codePageOf(QStringLiteral("uk_UA")), 1251);
     EXPECT_EQ(Language::codePageOf(QStringLiteral("sr")), 1251);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("sr_Cyrl")), 1251);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("sr_Latn")), 1250);
+    EXPECT_EQ(Language::codePageOf(QStringLiteral("sr-latn-RS")), 1250);
     EXPECT_EQ(Language::codePageOf(QStringLiteral("pl")), 1250);
     EXPECT_EQ(Language::codePageOf(QStringLiteral("hu")), 1250);
     EXPECT_EQ(Language::codePageOf(QStringLiteral("tr")), 1254);
@@ -52,4 +73,5 @@ TEST(Language, EachLanguageHasItsCodePageAndItsOwnName)
     EXPECT_EQ(Language::codePageOf(QStringLiteral("en")), 1252);
     EXPECT_EQ(Language::nativeName(QStringLiteral("ru")), QStringLiteral("Русский"));
     EXPECT_EQ(Language::nativeName(QStringLiteral("pt_BR")), QStringLiteral("Português (Brasil)"));
+    EXPECT_EQ(Language::nativeName(QStringLiteral("sr_Latn")), QStringLiteral("Srpski (latinica)"));
 }

@@ -43,7 +43,8 @@ def problems_in(ts_file, language):
                 continue
             if message.get('numerus') == 'yes':
                 forms = [f.text or '' for f in translation.findall('numerusform')]
-                wanted = PLURAL_FORMS.get(language)
+                # A script or country keeps its language's rules: sr_Latn has Serbian's three forms.
+                wanted = PLURAL_FORMS.get(language, PLURAL_FORMS.get(language.split('_')[0]))
                 if wanted is not None and len(forms) != wanted:
                     found.append(where + ': %d plural forms, the language has %d' % (len(forms), wanted))
                 texts = forms
