@@ -32,6 +32,8 @@ LoadLanguageFile "${NSISDIR}\Contrib\Language files\Ukrainian.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Polish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\Turkish.nlf"
 LoadLanguageFile "${NSISDIR}\Contrib\Language files\German.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\Hungarian.nlf"
+LoadLanguageFile "${NSISDIR}\Contrib\Language files\SerbianLatin.nlf"
 
 Function .onInit
     SetRegView 64
