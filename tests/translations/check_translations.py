@@ -29,6 +29,10 @@ def arguments(text):
 def problems_in(ts_file, language):
     found = []
     root = ET.parse(ts_file).getroot()
+    # lrelease takes the plural rules from the file's own language, not from its name.
+    declared = (root.get('language') or '').replace('-', '_')
+    if declared.split('_')[0] != language.split('_')[0]:
+        found.append('%s: the file says it is in "%s"' % (language, declared))
     for context in root.findall('context'):
         name = context.findtext('name')
         for message in context.findall('message'):
