@@ -493,7 +493,7 @@ Ellenőrizd a beállításait az Értesítések ablakban; ha megváltoznak, a Zi
     </message>
     <message>
         <source>Players</source>
-        <translation>Játékosok</translation>
+        <translation>Játékos</translation>
     </message>
     <message>
         <source>  Hits</source>
