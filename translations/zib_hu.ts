@@ -264,7 +264,7 @@ A Zib bezárul, így elvesznek.</translation>
     </message>
     <message>
         <source>Show alerts in the desktop&apos;s notifications</source>
-        <translation>Riasztások az asztal értesítéseiben</translation>
+        <translation>Riasztások megjelenítése az asztali értesítésekben</translation>
     </message>
     <message>
         <source>Webhook URL</source>
