@@ -691,7 +691,7 @@ Prüfe die Einstellungen im Fenster Benachrichtigungen; sobald sie sich ändern,
     </message>
     <message>
         <source>Add New Server</source>
-        <translation>Server hinzufügen</translation>
+        <translation>Neuer Server</translation>
     </message>
     <message>
         <source>Remove Server</source>

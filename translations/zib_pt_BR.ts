@@ -703,11 +703,11 @@ Confira as configurações na janela Notificações; o envio volta quando elas m
     </message>
     <message>
         <source>Add New Server</source>
-        <translation>Adicionar servidor</translation>
+        <translation>Novo servidor</translation>
     </message>
     <message>
         <source>Remove Server</source>
-        <translation>Remover servidor</translation>
+        <translation>Excluir servidor</translation>
     </message>
     <message>
         <source>Change Filters</source>

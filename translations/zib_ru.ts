@@ -703,7 +703,7 @@ Check its settings in the Notifications window; it is tried again once they chan
     </message>
     <message>
         <source>Add New Server</source>
-        <translation>Добавить сервер</translation>
+        <translation>Новый сервер</translation>
     </message>
     <message>
         <source>Remove Server</source>

@@ -611,7 +611,7 @@ Check its settings in the Notifications window; it is tried again once they chan
     </message>
     <message>
         <source>Remove Filter</source>
-        <translation>Видалити фільтр</translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <source>Add New Filter</source>
@@ -695,7 +695,7 @@ Check its settings in the Notifications window; it is tried again once they chan
     </message>
     <message>
         <source>Remove Server</source>
-        <translation>Видалити сервер</translation>
+        <translation>Видалити</translation>
     </message>
     <message>
         <source>Change Filters</source>

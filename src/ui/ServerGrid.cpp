@@ -5,6 +5,7 @@
 #include "platform/text/TextCodec.h"
 
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <algorithm>
 #include <optional>
 #include <vector>
@@ -15,13 +16,51 @@ namespace {
 
 const QString crlf = QStringLiteral("\r\n");
 
+// The blanks pad the Server and Map columns out to the grid's designed width.
+template<typename Say>
+QStringList headingsSaidBy(Say say)
+{
+    return {QString(), say(QT_TRANSLATE_NOOP("ServerGrid", " Server")) + QString(23, u' '),
+            say(QT_TRANSLATE_NOOP("ServerGrid", " Map")) + QString(18, u' '), say(QT_TRANSLATE_NOOP("ServerGrid", "Players")),
+            say(QT_TRANSLATE_NOOP("ServerGrid", "  Hits"))};
+}
+
+qsizetype trailingBlanks(const QString &text)
+{
+    qsizetype blanks = 0;
+    while (blanks < text.size() && text.at(text.size() - 1 - blanks) == u' ')
+        ++blanks;
+    return blanks;
+}
+
 
 } // namespace
 
 QStringList headings()
 {
-    return {QString(), QCoreApplication::translate("ServerGrid", " Server") + QString(23, u' '), QCoreApplication::translate("ServerGrid", " Map") + QString(18, u' '),
-            QCoreApplication::translate("ServerGrid", "Players"), QCoreApplication::translate("ServerGrid", "  Hits")};
+    return headingsSaidBy([](const char *english) { return QCoreApplication::translate("ServerGrid", english); });
+}
+
+QStringList headingsFitting(const QFontMetrics &metrics, int margins)
+{
+    const auto widthOf = [&](const QStringList &columns) {
+        int width = 0;
+        for (const QString &heading : columns)
+            width += metrics.horizontalAdvance(heading) + margins;
+        return width;
+    };
+    const int designed = widthOf(headingsSaidBy([](const char *english) { return QString::fromLatin1(english); }));
+    QStringList fitted = headings();
+    // Words longer than the English ones take their room from the blanks, so the columns never
+    // need more than the grid shows.
+    while (widthOf(fitted) > designed) {
+        QString &padded = trailingBlanks(fitted[ServerColumn]) >= trailingBlanks(fitted[MapColumn]) ? fitted[ServerColumn]
+                                                                                                     : fitted[MapColumn];
+        if (trailingBlanks(padded) == 0)
+            break;
+        padded.chop(1);
+    }
+    return fitted;
 }
 
 QString playersText(const GameServer &server)

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 class GameServer;
+class QFontMetrics;
 
 // What the server grid shows, worked out without a widget: the heading, each server's row, the
 // order of the rows and the details text of a clicked server.
@@ -16,6 +17,11 @@ enum Column { NumberColumn = 0, ServerColumn, MapColumn, PlayersColumn, HitsColu
 
 /// The column headings; each column is as wide as its heading, blanks included.
 QStringList headings();
+
+/// The headings as the grid shows them in this font: where a language's words are wider than the
+/// English ones, the blanks that pad Server and Map give way until the columns need no more than
+/// the English headings do. `margins` is what a column adds to its heading's width.
+QStringList headingsFitting(const QFontMetrics &metrics, int margins);
 
 /// Names on the last players reply against the capacity, "5/16".
 QString playersText(const GameServer &server);

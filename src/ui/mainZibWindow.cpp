@@ -192,11 +192,11 @@ void mainZibWindow::buildControls()
     m_fxgServers->horizontalHeader()->setSectionResizeMode(QHeaderView::Fixed);
     m_fxgServers->horizontalHeader()->setMinimumSectionSize(0);
     m_fxgServers->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
-    const QStringList headings = ServerGrid::headings();
-    m_fxgServers->setHorizontalHeaderLabels(headings);
     // Every column is as wide as its heading, blanks included, plus the cell's own margins.
     const QFontMetrics metrics(gridFont);
     const int margins = 2 * m_fxgServers->style()->pixelMetric(QStyle::PM_HeaderMargin, nullptr, m_fxgServers);
+    const QStringList headings = ServerGrid::headingsFitting(metrics, margins);
+    m_fxgServers->setHorizontalHeaderLabels(headings);
     for (int column = 0; column < headings.size(); ++column)
         m_fxgServers->setColumnWidth(column, metrics.horizontalAdvance(headings[column]) + margins);
     m_fxgServers->verticalHeader()->setDefaultSectionSize(metrics.height() + 4);

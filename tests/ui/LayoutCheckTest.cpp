@@ -217,9 +217,6 @@ protected:
     void SetUp() override
     {
         MainWindowFixture::SetUp();
-        // The translated main window does not yet fit Wine's faces and style; English is checked there.
-        if (runningUnderWine() && !GetParam().startsWith(QStringLiteral("en")))
-            GTEST_SKIP() << "the translated main window does not fit under Wine yet";
         m_language = std::make_unique<SpokenLanguage>(GetParam());
     }
     void TearDown() override
