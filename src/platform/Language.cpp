@@ -115,6 +115,17 @@ QString current()
     return installed;
 }
 
+QLocale localeFor(const QString &code, const QLocale &desktop)
+{
+    const QLocale spoken(code);
+    return desktop.language() == spoken.language() && desktop.script() == spoken.script() ? desktop : spoken;
+}
+
+QLocale locale()
+{
+    return localeFor(installed, QLocale::system());
+}
+
 bool install(QCoreApplication &app, const QString &code)
 {
     if (code == english) {

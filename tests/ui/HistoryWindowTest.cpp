@@ -98,3 +98,24 @@ TEST_F(HistoryWindowTest, AServerOverAWeekAFilterByHourExportAndClear)
     window.showServer(QStringLiteral("10.0.0.1:27015"));
     EXPECT_TRUE(window.shownSeries().isEmpty());
 }
+
+TEST_F(HistoryWindowTest, TimesAndDaysInTheFormsOfTheWindowsLocale)
+{
+    HistoryWindow window(m_store);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    window.setLocale(QLocale(QLocale::Russian, QLocale::Russia));
+    window.setNow(m_now);
+    window.showFilter(QStringLiteral("[X]"));
+    const auto *table = window.findChild<QTableWidget *>(QStringLiteral("tblSightings"));
+    ASSERT_EQ(table->rowCount(), 10);
+    // The last evening's sighting, in the user's own hours.
+    const QDateTime from = QDateTime::fromSecsSinceEpoch(monday + 9 * 86400 + 20 * 3600);
+    EXPECT_EQ(table->item(0, 1)->text(), from.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    EXPECT_TRUE(window.weekMapView()->cellText(0, 20).startsWith(QStringLiteral("пн 20:00-21:00:")))
+        << window.weekMapView()->cellText(0, 20).toStdString();
+
+    // A locale set later rewrites what was already shown.
+    window.setLocale(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(table->item(0, 1)->text(), from.toString(QStringLiteral("dd.MM.yy HH:mm")));
+    EXPECT_TRUE(window.weekMapView()->cellText(6, 0).startsWith(QStringLiteral("So. 00:00-01:00:")));
+}
