@@ -422,6 +422,9 @@ TEST_P(LayoutCheck, HistoryWindowAndItsCharts)
     store.flush();
     HistoryWindow window(store);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
+    // The days and hours as the language writes them (SpokenLanguage leaves the program's own
+    // choice of language alone).
+    window.setLocale(Language::localeFor(GetParam(), QLocale::c()));
     window.setNow(now);
     window.showServer(QStringLiteral("10.0.0.1:27015"));
     window.show();
