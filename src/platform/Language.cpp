@@ -123,7 +123,10 @@ QLocale localeFor(const QString &code, const QLocale &desktop)
 
 QLocale locale()
 {
-    return localeFor(installed, QLocale::system());
+    // Qt's system locale may take its name from one variable and its forms from another (LANG=C
+    // beside LANGUAGE=ru calls itself Russian and writes days in English); the forms of the
+    // locale it names are the same everywhere.
+    return localeFor(installed, QLocale(QLocale::system().name()));
 }
 
 bool install(QCoreApplication &app, const QString &code)

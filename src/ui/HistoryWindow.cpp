@@ -404,7 +404,6 @@ HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
     setObjectName(QStringLiteral("historyWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
     setWindowTitle(QCoreApplication::translate("HistoryWindow", "History"));
-    setLocale(Language::locale());
     resize(820, 540);
 
     m_tabs = new QTabWidget(this);
@@ -501,6 +500,8 @@ HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
     connect(m_btnExport, &QPushButton::clicked, this, &HistoryWindow::onExport);
     connect(m_btnClear, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
     connect(m_btnClose, &QPushButton::clicked, this, &QWidget::close);
+    // Set once the views are there, so they take it too.
+    setLocale(Language::locale());
     refresh();
 }
 
@@ -508,9 +509,8 @@ HistoryWindow::~HistoryWindow() = default;
 
 void HistoryWindow::changeEvent(QEvent *event)
 {
-    // The sightings' times and counts are written into the table (once there is one: the
-    // constructor sets the locale first).
-    if (event->type() == QEvent::LocaleChange && m_tblSightings)
+    // The sightings' times and counts are written into the table.
+    if (event->type() == QEvent::LocaleChange)
         refresh();
     QWidget::changeEvent(event);
 }

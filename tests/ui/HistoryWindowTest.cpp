@@ -1,5 +1,6 @@
 #include "history/HistoryStore.h"
 #include "history/HistoryWriter.h"
+#include "platform/Language.h"
 #include "ui/HistoryWindow.h"
 #include "ui/MessageBox.h"
 
@@ -101,8 +102,15 @@ TEST_F(HistoryWindowTest, AServerOverAWeekAFilterByHourExportAndClear)
 
 TEST_F(HistoryWindowTest, TimesAndDaysInTheFormsOfTheWindowsLocale)
 {
+    // The charts draw in the window's locale, the program's language, not whatever is the default.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Turkish));
     HistoryWindow window(m_store);
+    QLocale::setDefault(before);
     window.setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_EQ(window.locale(), Language::locale());
+    EXPECT_EQ(window.chartView()->locale(), Language::locale());
+    EXPECT_EQ(window.weekMapView()->locale(), Language::locale());
     window.setLocale(QLocale(QLocale::Russian, QLocale::Russia));
     window.setNow(m_now);
     window.showFilter(QStringLiteral("[X]"));
