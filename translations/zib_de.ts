@@ -120,6 +120,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>Der Datenträger mit der Verlaufsdatei
+%1
+ist voll. Der Verlauf wird erst wieder aufgezeichnet, wenn Platz frei ist.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>Die Verlaufsdatei
+%1
+kann nicht geschrieben werden (%2). Zib läuft ohne Verlauf weiter.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>sie ist beschädigt und konnte nicht beiseitegelegt werden</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>Die Verlaufsdatei war beschädigt. Sie wurde verschoben nach
+%2
+und eine neue angelegt in
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>Die Verlaufsdatei
+%1
+stammt von einem neueren Zib und bleibt unverändert. Dieses Zib führt seinen Verlauf in
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>Die Verlaufsdatei
+%1
+ist von einem anderen Programm gesperrt und bleibt unverändert. Diesmal wird der Verlauf geführt in
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>%1 der Tage</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: an %4 der Tage gesehen</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, meist auf %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Clan gesehen</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Slots</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Spieler (Mittel über 15 Min.)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Spieler</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Clan (Mittel über 15 Min.)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Clan</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Verlauf</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Letzte 24 Stunden</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Letzte 7 Tage</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Letzte 30 Tage</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>die letzten 30 Tage, in deiner Zeit</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Wochenkarte</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Von</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bis</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Spitze</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Namen</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Sichtungen</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Verlauf löschen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Kein Server</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>In den letzten 30 Tagen nicht gesehen.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Meist gesehen auf %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportieren</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-Dateien (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Der Verlauf konnte nicht geschrieben werden nach
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Alles vergessen, was Zib über deine Server und Clans gespeichert hat? Das lässt sich nicht rückgängig machen.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -498,6 +692,10 @@ Prüfe die Einstellungen im Fenster Benachrichtigungen; sobald sie sich ändern,
         <source>Port: </source>
         <translation>Port: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Ping: %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -540,6 +738,10 @@ Prüfe die Einstellungen im Fenster Benachrichtigungen; sobald sie sich ändern,
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Server aus Zwischenablage</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf...</translation>
     </message>
 </context>
 <context>
@@ -655,6 +857,10 @@ Prüfe die Einstellungen im Fenster Benachrichtigungen; sobald sie sich ändern,
 </source>
         <translation>Wirklich entfernen: </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Verlauf...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -740,6 +946,13 @@ Prüfe die Einstellungen im Fenster Benachrichtigungen; sobald sie sich ändern,
 </source>
         <translation>Der Start von Zib mit dem System konnte nicht abgeschaltet werden:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>sie enthält einen Token und konnte nicht nur für dich lesbar gemacht werden</translation>
     </message>
 </context>
 <context>

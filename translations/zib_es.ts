@@ -120,6 +120,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>El disco del archivo de historial
+%1
+está lleno. El historial deja de grabarse hasta que vuelva a haber espacio.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>El archivo de historial
+%1
+no se puede escribir (%2). Zib sigue sin grabar historial.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>está dañado y no se pudo apartar</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>El archivo de historial estaba dañado. Se movió a
+%2
+y se empezó uno nuevo en
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>El archivo de historial
+%1
+lo escribió un Zib más nuevo y se deja como está. Este guarda su historial en
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>El archivo de historial
+%1
+está bloqueado por otro programa y se deja como está. Esta vez el historial se guarda en
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>%1 de los días</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: visto el %4 de los días</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, sobre todo en %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Clan visto</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Plazas</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Jugadores (media de 15 min)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jugadores</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Del clan (media de 15 min)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Del clan</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historial</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Últimas 24 horas</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 días</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 días</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Servidor:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>los últimos 30 días, en tu hora</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Mapa semanal</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Desde</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Hasta</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Pico</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nicks</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Apariciones</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Borrar historial</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Cerrar</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Ningún servidor</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>No visto en los últimos 30 días.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Visto sobre todo en %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Archivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>No se pudo escribir el historial en
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>¿Olvidar todo lo que Zib ha guardado de tus servidores y clanes? No se puede deshacer.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -498,6 +692,10 @@ Revisa su configuración en la ventana Notificaciones; se vuelve a intentar cuan
         <source>Port: </source>
         <translation>Puerto: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Ping: %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -540,6 +738,10 @@ Revisa su configuración en la ventana Notificaciones; se vuelve a intentar cuan
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Añadir servidores copiados</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historial...</translation>
     </message>
 </context>
 <context>
@@ -655,6 +857,10 @@ Revisa su configuración en la ventana Notificaciones; se vuelve a intentar cuan
 </source>
         <translation>¿Seguro que quieres quitar?: </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Historial...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -740,6 +946,13 @@ Revisa su configuración en la ventana Notificaciones; se vuelve a intentar cuan
 </source>
         <translation>No se pudo evitar que Zib se inicie con el sistema:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>contiene un token y no se pudo dejar legible solo para ti</translation>
     </message>
 </context>
 <context>

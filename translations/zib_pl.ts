@@ -120,6 +120,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>Dysk z plikiem historii
+%1
+jest pełny. Zapis historii wstrzymano, dopóki nie zwolni się miejsce.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>Nie można zapisać pliku historii
+%1
+(%2). Zib działa dalej bez zapisywania historii.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>jest uszkodzony i nie udało się go przenieść</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>Plik historii był uszkodzony. Przeniesiono go do
+%2
+a nowy rozpoczęto w
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>Plik historii
+%1
+zapisał nowszy Zib, więc zostaje bez zmian. Ta wersja prowadzi historię w
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>Plik historii
+%1
+jest zablokowany przez inny program i zostaje bez zmian. Tym razem historia trafia do
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>%1 dni</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: widziany w %4 dni</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, najczęściej na %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Klan widziany</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Sloty</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Gracze (średnia z 15 min)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Gracze</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Z klanu (średnia z 15 min)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Z klanu</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Historia</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Ostatnie 24 godziny</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Ostatnie 7 dni</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Ostatnie 30 dni</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Serwer:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Serwer</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtr:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>ostatnie 30 dni, w twoim czasie</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Mapa tygodnia</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Od</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Szczyt</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nicki</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Wystąpienia</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Eksportuj...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Wyczyść historię</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zamknij</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Brak serwera</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>Niewidziany w ostatnich 30 dniach.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Najczęściej na %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Eksportuj</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Pliki CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Nie udało się zapisać historii do
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Zapomnieć wszystko, co Zib zachował o twoich serwerach i klanach? Tego nie da się cofnąć.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -498,6 +692,10 @@ Sprawdź ustawienia w oknie Powiadomienia; po ich zmianie wysyłanie zostanie wz
         <source>Port: </source>
         <translation>Port: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Ping: %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -540,6 +738,10 @@ Sprawdź ustawienia w oknie Powiadomienia; po ich zmianie wysyłanie zostanie wz
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Dodaj serwery ze schowka</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Historia...</translation>
     </message>
 </context>
 <context>
@@ -655,6 +857,10 @@ Sprawdź ustawienia w oknie Powiadomienia; po ich zmianie wysyłanie zostanie wz
 </source>
         <translation>Na pewno usunąć: </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Historia...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -740,6 +946,13 @@ Sprawdź ustawienia w oknie Powiadomienia; po ich zmianie wysyłanie zostanie wz
 </source>
         <translation>Nie udało się wyłączyć uruchamiania Zib z systemem:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>zawiera token i nie udało się sprawić, by tylko ty mógł go czytać</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>O disco do arquivo de histórico
+%1
+está cheio. A gravação do histórico fica pausada até haver espaço de novo.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>O arquivo de histórico
+%1
+não pode ser gravado (%2). O Zib continua sem gravar o histórico.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>ele está danificado e não pôde ser movido</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>O arquivo de histórico estava danificado. Ele foi movido para
+%2
+e um novo foi iniciado em
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>O arquivo de histórico
+%1
+foi gravado por um Zib mais novo e ficou como está. Este guarda o histórico em
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>O arquivo de histórico
+%1
+está bloqueado por outro programa e ficou como está. Desta vez o histórico fica em
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>%1 dos dias</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: visto em %4 dos dias</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, mais em %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Clã visto</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Vagas</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Jogadores (média de 15 min)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jogadores</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Do clã (média de 15 min)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Do clã</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Histórico</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Últimas 24 horas</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Últimos 7 dias</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Últimos 30 dias</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Servidor:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Servidor</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtro:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>nos últimos 30 dias, no seu horário</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Mapa da semana</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Até</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Pico</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nicks</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Aparições</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportar...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Limpar histórico</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Fechar</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Nenhum servidor</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>Não visto nos últimos 30 dias.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Visto mais em %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Arquivos CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Não foi possível gravar o histórico em
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Esquecer tudo o que o Zib guardou dos seus servidores e clãs? Isso não pode ser desfeito.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -498,6 +692,10 @@ Confira as configurações na janela Notificações; o envio volta quando elas m
         <source>Port: </source>
         <translation>Porta: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Ping: %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -540,6 +738,10 @@ Confira as configurações na janela Notificações; o envio volta quando elas m
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Adicionar servidores copiados</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Histórico...</translation>
     </message>
 </context>
 <context>
@@ -655,6 +857,10 @@ Confira as configurações na janela Notificações; o envio volta quando elas m
 </source>
         <translation>Tem certeza de que quer remover: </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Histórico...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -740,6 +946,13 @@ Confira as configurações na janela Notificações; o envio volta quando elas m
 </source>
         <translation>Não foi possível impedir o Zib de iniciar com o sistema:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>ele contém um token e não pôde ficar legível só para você</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>Discul cu fișierul de istoric
+%1
+este plin. Înregistrarea istoricului e oprită până se face loc.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>Fișierul de istoric
+%1
+nu poate fi scris (%2). Zib merge mai departe fără să înregistreze istoricul.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>este deteriorat și nu a putut fi mutat deoparte</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>Fișierul de istoric era deteriorat. A fost mutat în
+%2
+și unul nou a fost început în
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>Fișierul de istoric
+%1
+a fost scris de un Zib mai nou și e lăsat așa cum este. Acesta își ține istoricul în
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>Fișierul de istoric
+%1
+este blocat de alt program și e lăsat așa cum este. De data asta istoricul e ținut în
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>%1 din zile</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: văzut în %4 din zile</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, cel mai des pe %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Clan văzut</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Sloturi</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Jucători (medie pe 15 min)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Jucători</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Din clan (medie pe 15 min)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Din clan</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Istoric</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Ultimele 24 de ore</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Ultimele 7 zile</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Ultimele 30 de zile</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtru:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>ultimele 30 de zile, la ora ta</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Harta săptămânii</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>De la</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Până la</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Vârf</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nume</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Apariții</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportă...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Șterge istoricul</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Închide</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Niciun server</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>Nevăzut în ultimele 30 de zile.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Văzut cel mai des pe %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportă</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Fișiere CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Istoricul nu a putut fi scris în
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Uiți tot ce a păstrat Zib despre serverele și clanurile tale? Nu se poate anula.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -498,6 +692,10 @@ Verifică setările în fereastra Notificări; se încearcă din nou după ce se
         <source>Port: </source>
         <translation>Port: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Ping: %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -540,6 +738,10 @@ Verifică setările în fereastra Notificări; se încearcă din nou după ce se
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Adaugă servere din clipboard</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Istoric...</translation>
     </message>
 </context>
 <context>
@@ -655,6 +857,10 @@ Verifică setările în fereastra Notificări; se încearcă din nou după ce se
 </source>
         <translation>Sigur vrei să ștergi: </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Istoric...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -740,6 +946,13 @@ Verifică setările în fereastra Notificări; se încearcă din nou după ce se
 </source>
         <translation>Zib nu a putut fi oprit din pornirea odată cu sistemul:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>conține un token și nu a putut fi făcut citibil doar de tine</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>Диск с файлом истории
+%1
+заполнен. Запись истории приостановлена, пока не освободится место.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>Не удаётся записать файл истории
+%1
+(%2). Zib продолжит работу без записи истории.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>он повреждён, и его не удалось переместить</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>Файл истории был повреждён. Он перемещён в
+%2
+Новый файл начат в
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>Файл истории
+%1
+записан более новой версией Zib и оставлен как есть. Эта версия ведёт историю в
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>Файл истории
+%1
+заблокирован другой программой и оставлен как есть. В этот раз история пишется в
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1 %</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>%1 дней</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: замечен в %4 дней</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, чаще всего на %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Клан замечен</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Слоты</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Игроки (среднее за 15 мин)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Игроки</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Свои (среднее за 15 мин)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Свои</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>История</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Последние 24 часа</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Последние 7 дней</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Последние 30 дней</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Сервер:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Сервер</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Фильтр:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>за последние 30 дней, по вашему времени</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Карта недели</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>С</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Пик</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Ники</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Появления</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Очистить историю</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Нет сервера</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>Не замечен за последние 30 дней.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Чаще всего на %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Экспорт</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файлы CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Не удалось записать историю в
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Забыть всё, что Zib сохранил о ваших серверах и кланах? Это нельзя отменить.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -498,6 +692,10 @@ Check its settings in the Notifications window; it is tried again once they chan
         <source>Port: </source>
         <translation>Порт: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Пинг: %1 мс</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -540,6 +738,10 @@ Check its settings in the Notifications window; it is tried again once they chan
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Добавить серверы из буфера</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>История...</translation>
     </message>
 </context>
 <context>
@@ -655,6 +857,10 @@ Check its settings in the Notifications window; it is tried again once they chan
 </source>
         <translation>Точно удалить: </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>История...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -740,6 +946,13 @@ Check its settings in the Notifications window; it is tried again once they chan
 </source>
         <translation>Не удалось выключить автозапуск Zib:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>в нём есть токен, и его не удалось сделать доступным только вам</translation>
     </message>
 </context>
 <context>

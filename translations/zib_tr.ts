@@ -120,6 +120,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>Geçmiş dosyasının bulunduğu disk
+%1
+dolu. Yer açılana kadar geçmiş kaydı duraklatıldı.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>Geçmiş dosyası
+%1
+yazılamıyor (%2). Zib geçmiş kaydetmeden devam ediyor.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>dosya bozuk ve kenara taşınamadı</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>Geçmiş dosyası bozuktu. Şuraya taşındı:
+%2
+Yenisi şurada başlatıldı:
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>Geçmiş dosyası
+%1
+daha yeni bir Zib tarafından yazılmış ve olduğu gibi bırakıldı. Bu sürüm geçmişini şurada tutuyor:
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>Geçmiş dosyası
+%1
+başka bir program tarafından kilitlenmiş ve olduğu gibi bırakıldı. Bu sefer geçmiş şurada tutuluyor:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%%1</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>günlerin %1'ünde</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: görülme oranı %4</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, en çok: %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Klan görüldü</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Slot</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Oyuncu (15 dk ortalaması)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Oyuncu</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Klan (15 dk ortalaması)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Klan</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Geçmiş</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Son 24 saat</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Son 7 gün</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Son 30 gün</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Sunucu:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Sunucu</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filtre:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>son 30 gün, senin saatinle</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Haftalık harita</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Başlangıç</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Bitiş</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Zirve</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>İsimler</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Görülmeler</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Dışa aktar...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Geçmişi temizle</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Kapat</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Sunucu yok</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>Son 30 günde görülmedi.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>En çok görüldüğü yer: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Dışa aktar</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV dosyaları (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Geçmiş şuraya yazılamadı:
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Zib'in sunucuların ve klanların hakkında tuttuğu her şey silinsin mi? Bu geri alınamaz.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -498,6 +692,10 @@ Bildirimler penceresinde ayarlarını kontrol et; ayarlar değişince yeniden de
         <source>Port: </source>
         <translation>Port: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Ping: %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -540,6 +738,10 @@ Bildirimler penceresinde ayarlarını kontrol et; ayarlar değişince yeniden de
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Panodan sunucu ekle</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Geçmiş...</translation>
     </message>
 </context>
 <context>
@@ -655,6 +857,10 @@ Bildirimler penceresinde ayarlarını kontrol et; ayarlar değişince yeniden de
 </source>
         <translation>Silmek istediğine emin misin: </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Geçmiş...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -740,6 +946,13 @@ Bildirimler penceresinde ayarlarını kontrol et; ayarlar değişince yeniden de
 </source>
         <translation>Zib'in sistemle birlikte başlaması kapatılamadı:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>içinde bir token var ve yalnızca senin okuyabileceğin hale getirilemedi</translation>
     </message>
 </context>
 <context>

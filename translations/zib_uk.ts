@@ -120,6 +120,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>Диск із файлом історії
+%1
+заповнений. Запис історії призупинено, доки не звільниться місце.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>Не вдається записати файл історії
+%1
+(%2). Zib працюватиме далі без запису історії.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>він пошкоджений, і його не вдалося перемістити</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>Файл історії був пошкоджений. Його переміщено до
+%2
+Новий файл розпочато в
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>Файл історії
+%1
+записаний новішою версією Zib і залишений як є. Ця версія веде історію в
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>Файл історії
+%1
+заблокований іншою програмою і залишений як є. Цього разу історія пишеться в
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>%1 днів</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: помічений у %4 днів</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, найчастіше на %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Клан помічено</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Слоти</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Гравці (середнє за 15 хв)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Гравці</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Свої (середнє за 15 хв)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Свої</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Історія</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Останні 24 години</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Останні 7 днів</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Останні 30 днів</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Сервер:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Сервер</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Фільтр:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>за останні 30 днів, за вашим часом</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Карта тижня</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>З</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>По</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Пік</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Ніки</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Появи</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Експорт...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Очистити історію</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрити</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Немає сервера</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>Не помічений за останні 30 днів.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Найчастіше на %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Експорт</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>Файли CSV (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Не вдалося записати історію в
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Забути все, що Zib зберіг про ваші сервери та клани? Це не можна скасувати.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -498,6 +692,10 @@ Check its settings in the Notifications window; it is tried again once they chan
         <source>Port: </source>
         <translation>Порт: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Пінг: %1 мс</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -540,6 +738,10 @@ Check its settings in the Notifications window; it is tried again once they chan
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Додати сервери з буфера</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Історія...</translation>
     </message>
 </context>
 <context>
@@ -655,6 +857,10 @@ Check its settings in the Notifications window; it is tried again once they chan
 </source>
         <translation>Точно видалити: </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Історія...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -740,6 +946,13 @@ Check its settings in the Notifications window; it is tried again once they chan
 </source>
         <translation>Не вдалося вимкнути автозапуск Zib:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>у ньому є токен, і його не вдалося зробити доступним лише вам</translation>
     </message>
 </context>
 <context>

@@ -71,8 +71,12 @@ int main(int argc, char **argv)
         window = std::make_unique<optionsWindow>(engine, [](QWidget *) {});
     else if (which == QStringLiteral("notifications"))
         window = std::make_unique<NotificationsWindow>(notifier);
-    else if (which == QStringLiteral("filters"))
-        window = std::make_unique<filtersWindow>(engine);
+    else if (which == QStringLiteral("filters")) {
+        // With its "History..." button, as the program shows it.
+        auto filters = std::make_unique<filtersWindow>(engine);
+        filters->setHistoryOpener([](const QString &) {});
+        window = std::move(filters);
+    }
     else {
         QTextStream(stderr) << "usage: dialogdemo options|filters|notifications [milliseconds]\n";
         return 2;

@@ -5,10 +5,12 @@
 #include "history/HistoryStore.h"
 #include "history/HistoryWriter.h"
 #include "model/mdlZibProcessing.h"
+#include "platform/Language.h"
 #include "ui/HistoryWindow.h"
 
 #include <QApplication>
 #include <QDateTime>
+#include <QLocale>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -17,6 +19,8 @@
 int main(int argc, char **argv)
 {
     QApplication app(argc, argv);
+    // The desktop's language, as the program speaks it (LANGUAGE=ru for a Russian picture).
+    Language::install(app, Language::choose({}, {}, QLocale::system().uiLanguages(), Language::available()));
     const QStringList args = app.arguments();
     if (args.size() < 3)
         return 2;

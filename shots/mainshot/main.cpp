@@ -38,7 +38,7 @@ int main(int argc, char **argv)
                                       QStringLiteral("path"));
     const QCommandLineOption port(QStringLiteral("port"), QStringLiteral("Local UDP port."), QStringLiteral("port"),
                                   QStringLiteral("27010"));
-    const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("compact, expanded, add, menu or import."),
+    const QCommandLineOption mode(QStringLiteral("mode"), QStringLiteral("compact, expanded, add, menu, remove or import."),
                                   QStringLiteral("mode"), QStringLiteral("compact"));
     const QCommandLineOption steam(QStringLiteral("steam"), QStringLiteral("Steam folder the import reads."),
                                    QStringLiteral("folder"));
@@ -71,6 +71,15 @@ int main(int argc, char **argv)
             auto *grid = window.findChild<QTableWidget *>(QStringLiteral("fxgServers"));
             const QRect cell = grid->visualRect(grid->model()->index(0, ServerGrid::ServerColumn));
             gridMenu->openFor(0, grid->viewport()->mapToGlobal(cell.center()));
+        });
+    }
+    if (wanted == QStringLiteral("remove")) {
+        // The question before the busiest server is removed: a message box over the window.
+        QTimer::singleShot(2500ms, &window, [&window] {
+            auto *grid = window.findChild<QTableWidget *>(QStringLiteral("fxgServers"));
+            grid->setCurrentCell(0, ServerGrid::ServerColumn);
+            grid->selectRow(0);
+            window.findChild<QPushButton *>(QStringLiteral("btnRemoveServer"))->click();
         });
     }
     if (wanted == QStringLiteral("import")) {

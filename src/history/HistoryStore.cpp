@@ -2,6 +2,7 @@
 
 #include "history/HistoryWriter.h"
 
+#include <QCoreApplication>
 #include <QDateTime>
 #include <QDir>
 #include <QMutexLocker>
@@ -125,8 +126,8 @@ void Store::record(Pass pass)
         }
         // While the disk is full every pass tries again: the first one that fits resumes recording.
         if (tell) {
-            emit problem(QStringLiteral("The disk holding the history file\n%1\nis full. Recording history "
-                                        "is paused until there is room again.")
+            emit problem(QCoreApplication::translate("History", "The disk holding the history file\n%1\nis full. "
+                                                                "Recording history is paused until there is room again.")
                              .arg(QDir::toNativeSeparators(writer.path())));
         }
     });

@@ -2,6 +2,7 @@
 
 #include "history/BucketSlots.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -263,8 +264,8 @@ Writer::Opened Writer::open(const QString &path, const QDateTime &now)
     const auto unwritable = [this](const QString &file) {
         close();
         return Opened{{},
-                      QStringLiteral("The history file\n%1\ncannot be written (%2). Zib goes on without "
-                                     "recording history.")
+                      QCoreApplication::translate("History", "The history file\n%1\ncannot be written (%2). Zib goes "
+                                                              "on without recording history.")
                           .arg(QDir::toNativeSeparators(file), m_lastError)};
     };
     switch (tryOpen(path)) {
@@ -276,29 +277,29 @@ Writer::Opened Writer::open(const QString &path, const QDateTime &now)
         close();
         const QString aside = besideWith(path, QStringLiteral("damaged-") + stamp(now));
         if (!moveWithCompanions(path, aside)) {
-            m_lastError = QStringLiteral("it is damaged and could not be moved aside");
+            m_lastError = QCoreApplication::translate("History", "it is damaged and could not be moved aside");
             return unwritable(path);
         }
         if (tryOpen(path) != Attempt::Ok)
             return unwritable(path);
-        return {path, say(QStringLiteral("The history file was damaged. It was moved aside to\n%2\nand a new "
-                                         "one started in\n%1"),
+        return {path, say(QCoreApplication::translate("History", "The history file was damaged. It was moved aside "
+                                                                  "to\n%2\nand a new one started in\n%1"),
                           path, aside)};
     }
     case Attempt::Newer: {
         const QString other = besideWith(path, QStringLiteral("v%1").arg(schemaVersion));
         if (tryOpen(other) != Attempt::Ok)
             return unwritable(other);
-        return {other, say(QStringLiteral("The history file\n%1\nwas written by a newer Zib and is left as it "
-                                          "is. This one keeps its history in\n%2"),
+        return {other, say(QCoreApplication::translate("History", "The history file\n%1\nwas written by a newer Zib and "
+                                                                   "is left as it is. This one keeps its history in\n%2"),
                            path, other)};
     }
     case Attempt::Locked: {
         const QString other = besideWith(path, stamp(now));
         if (tryOpen(other) != Attempt::Ok)
             return unwritable(other);
-        return {other, say(QStringLiteral("The history file\n%1\nis locked by another program and is left as it "
-                                          "is. This run keeps its history in\n%2"),
+        return {other, say(QCoreApplication::translate("History", "The history file\n%1\nis locked by another program and "
+                                                                   "is left as it is. This run keeps its history in\n%2"),
                            path, other)};
     }
     }

@@ -5,6 +5,7 @@
 #include "platform/SecretFile.h"
 #include "platform/settingsfile/ProfileFile.h"
 
+#include <QCoreApplication>
 
 #include <limits>
 #include <optional>
@@ -87,7 +88,8 @@ bool commit(ProfileFile::Batch &batch)
     }
     kept.usersChange = kept.usersChange || (ownSavesOpen == 0 && batch.hasChanges());
     kept.error = keptPrivate ? batch.errorString()
-                             : QStringLiteral("it holds a token and could not be made readable by you alone");
+                             : QCoreApplication::translate("mdlZibProcessing",
+                                                         "it holds a token and could not be made readable by you alone");
     kept.path = settingsPath;
     kept.batch = std::move(batch);
     return false;

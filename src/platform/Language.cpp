@@ -156,6 +156,20 @@ QString current()
     return installed;
 }
 
+QLocale localeFor(const QString &code, const QLocale &desktop)
+{
+    const QLocale spoken(code);
+    return desktop.language() == spoken.language() && desktop.script() == spoken.script() ? desktop : spoken;
+}
+
+QLocale locale()
+{
+    // Qt's system locale may take its name from one variable and its forms from another (LANG=C
+    // beside LANGUAGE=ru calls itself Russian and writes days in English); the forms of the
+    // locale it names are the same everywhere.
+    return localeFor(installed, QLocale(QLocale::system().name()));
+}
+
 bool install(QCoreApplication &app, const QString &code)
 {
     if (code == english) {

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QLocale>
 #include <QString>
 #include <QStringList>
 
@@ -41,5 +42,13 @@ bool install(QCoreApplication &app, const QString &code);
 
 /// The language install last made the program's, "en" before any.
 QString current();
+
+/// How numbers, dates and times are written for a user who reads `code`: the desktop's own
+/// forms when the desktop is set to that language (a British desktop keeps its day-first dates
+/// in English), else the usual forms of the language.
+QLocale localeFor(const QString &code, const QLocale &desktop);
+
+/// localeFor the language in use and the desktop's locale.
+QLocale locale();
 
 } // namespace Language

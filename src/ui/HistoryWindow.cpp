@@ -3,10 +3,13 @@
 #include "history/HistoryStore.h"
 #include "model/mdlZibProcessing.h"
 #include "platform/Clock.h"
+#include "platform/Language.h"
 #include "platform/text/TextCodec.h"
 #include "ui/MessageBox.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QHBoxLayout>
@@ -16,6 +19,7 @@
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSaveFile>
 #include <QTabWidget>
 #include <QTableWidget>
@@ -27,12 +31,9 @@
 
 namespace {
 
-const QString dayNames[] = {QStringLiteral("Mon"), QStringLiteral("Tue"), QStringLiteral("Wed"), QStringLiteral("Thu"),
-                            QStringLiteral("Fri"), QStringLiteral("Sat"), QStringLiteral("Sun")};
-
-QString localText(qint64 time)
+QString localText(const QLocale &locale, qint64 time)
 {
-    return QDateTime::fromSecsSinceEpoch(time).toString(QStringLiteral("yyyy-MM-dd HH:mm"));
+    return locale.toString(QDateTime::fromSecsSinceEpoch(time), QLocale::ShortFormat);
 }
 
 // "Name (address:port)" for a server still in the list, the address alone for one removed.
@@ -45,9 +46,40 @@ QString serverLabel(const QString &key)
     return key;
 }
 
-constexpr int mapLeft = 44;
-constexpr int mapTop = 22;
-constexpr int mapBottom = 30;
+QString percent(const QLocale &locale, qint64 share)
+{
+    // Where the sign stands is the language's: "%40" in Turkish.
+    return QCoreApplication::translate("HistoryWindow", "%1%").arg(locale.toString(share));
+}
+
+QString hourText(const QLocale &locale, int hour)
+{
+    return locale.toString(QTime(hour % 24, 0), QLocale::ShortFormat);
+}
+
+// The day and month in the order and with the marks of the locale's short date, the year left
+// out: "02.03" in Russian, "3/2" in American English.
+QString dayAndMonthFormat(const QLocale &locale)
+{
+    QString format = locale.dateFormat(QLocale::ShortFormat);
+    static const QRegularExpression yearLast(QStringLiteral("[^dM]*y+[^dM]*$"));
+    static const QRegularExpression yearFirst(QStringLiteral("^[^dM]*y+[^dM]*"));
+    format.remove(yearLast);
+    format.remove(yearFirst);
+    return format;
+}
+
+// Draws a text in its room and keeps both, so the layout check can see what a language needs.
+void drawText(QPainter &painter, QList<DrawnText> &drawn, const QRect &room, int flags, const QString &shown)
+{
+    QRect needed;
+    painter.drawText(room, flags, shown, &needed);
+    drawn.append({shown, room, needed});
+}
+
+constexpr int scaleStep = 16;
+constexpr int minimumCell = 18;
+constexpr int minimumRow = 22;
 
 } // namespace
 
@@ -55,7 +87,6 @@ WeekMapView::WeekMapView(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("weekMap"));
-    setMinimumSize(mapLeft + 24 * 18, mapTop + 7 * 22 + mapBottom);
     setMouseTracking(true);
 }
 
@@ -65,14 +96,40 @@ void WeekMapView::setMap(const History::WeekMap &map)
     update();
 }
 
+int WeekMapView::labelsWidth() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    int widest = metrics.horizontalAdvance(percent(locale(), 0));
+    for (int day = 1; day <= History::daysInWeek; ++day)
+        widest = std::max(widest, metrics.horizontalAdvance(locale().dayName(day, QLocale::ShortFormat)));
+    return widest + 14;
+}
+
+QString WeekMapView::scaleText() const
+{
+    return QCoreApplication::translate("HistoryWindow", "%1 of the days").arg(percent(locale(), 100));
+}
+
+QSize WeekMapView::minimumSizeHint() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    const int left = labelsWidth();
+    const int scale = left + 11 * scaleStep + 4 + metrics.horizontalAdvance(scaleText()) + 8;
+    return {std::max(left + History::hoursInDay * minimumCell + 8, scale),
+            2 * metrics.height() + 24 + History::daysInWeek * minimumRow};
+}
+
 QRect WeekMapView::cellRect(int day, int hour) const
 {
-    const double w = double(width() - mapLeft - 8) / History::hoursInDay;
-    const double h = double(height() - mapTop - mapBottom) / History::daysInWeek;
-    const int x0 = mapLeft + int(std::lround(hour * w));
-    const int x1 = mapLeft + int(std::lround((hour + 1) * w));
-    const int y0 = mapTop + int(std::lround(day * h));
-    const int y1 = mapTop + int(std::lround((day + 1) * h));
+    const int left = labelsWidth();
+    const int top = fontMetrics().height() + 8;
+    const int bottom = fontMetrics().height() + 16;
+    const double w = double(width() - left - 8) / History::hoursInDay;
+    const double h = double(height() - top - bottom) / History::daysInWeek;
+    const int x0 = left + int(std::lround(hour * w));
+    const int x1 = left + int(std::lround((hour + 1) * w));
+    const int y0 = top + int(std::lround(day * h));
+    const int y1 = top + int(std::lround((day + 1) * h));
     return {x0, y0, x1 - x0, y1 - y0};
 }
 
@@ -89,6 +146,7 @@ std::pair<int, int> WeekMapView::cellAt(const QPoint &pos) const
 
 void WeekMapView::paintEvent(QPaintEvent *)
 {
+    m_drawn.clear();
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const QColor none(0xF4, 0xF6, 0xFA);
@@ -104,28 +162,51 @@ void WeekMapView::paintEvent(QPaintEvent *)
         }
     }
     painter.setPen(palette().text().color());
+    const int left = labelsWidth();
     for (int day = 0; day < History::daysInWeek; ++day) {
         const QRect cell = cellRect(day, 0);
-        painter.drawText(QRect(0, cell.top(), mapLeft - 6, cell.height()), Qt::AlignRight | Qt::AlignVCenter,
-                         dayNames[day]);
+        drawText(painter, m_drawn, QRect(0, cell.top(), left - 6, cell.height()), Qt::AlignRight | Qt::AlignVCenter,
+                 locale().dayName(day + 1, QLocale::ShortFormat));
     }
-    for (int hour = 0; hour < History::hoursInDay; hour += 3) {
+    // Every third hour, or every sixth where the locale's hours are too wide for three cells.
+    const QFontMetrics metrics = fontMetrics();
+    const int top = cellRect(0, 0).top();
+    int widest = 0;
+    for (int hour = 0; hour < History::hoursInDay; hour += 3)
+        widest = std::max(widest, metrics.horizontalAdvance(hourText(locale(), hour)));
+    const int step = widest + 4 <= cellRect(0, 3).left() - cellRect(0, 0).left() ? 3 : 6;
+    for (int hour = 0; hour < History::hoursInDay; hour += step) {
         const QRect cell = cellRect(0, hour);
-        painter.drawText(QRect(cell.left() - 10, 0, 40, mapTop - 4), Qt::AlignLeft | Qt::AlignBottom,
-                         QStringLiteral("%1:00").arg(hour, 2, 10, QLatin1Char('0')));
+        const int room = cellRect(0, std::min(hour + step, History::hoursInDay - 1)).left() - cell.left() - 4;
+        drawText(painter, m_drawn, QRect(cell.left() - 10, 0, room, top - 4), Qt::AlignLeft | Qt::AlignBottom,
+                 hourText(locale(), hour));
     }
     // The scale, so a shade can be read as a share of the days.
-    const int y = height() - mapBottom + 8;
-    painter.drawText(QRect(0, y, mapLeft - 6, 16), Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("0%"));
-    for (int step = 0; step <= 10; ++step) {
-        const double share = step / 10.0;
+    const int y = cellRect(History::daysInWeek - 1, 0).bottom() + 9;
+    drawText(painter, m_drawn, QRect(0, y - 2, left - 6, metrics.height() + 4), Qt::AlignRight | Qt::AlignVCenter,
+             percent(locale(), 0));
+    for (int step10 = 0; step10 <= 10; ++step10) {
+        const double share = step10 / 10.0;
         const QColor colour = QColor::fromRgbF(float(none.redF() + (full.redF() - none.redF()) * share),
                                                float(none.greenF() + (full.greenF() - none.greenF()) * share),
                                                float(none.blueF() + (full.blueF() - none.blueF()) * share));
-        painter.fillRect(QRect(mapLeft + step * 16, y, 15, 16), colour);
+        painter.fillRect(QRect(left + step10 * scaleStep, y, scaleStep - 1, metrics.height()), colour);
     }
-    painter.drawText(QRect(mapLeft + 11 * 16 + 4, y, 200, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                     QStringLiteral("100% of the days"));
+    const int scaleEnd = left + 11 * scaleStep + 4;
+    drawText(painter, m_drawn, QRect(scaleEnd, y - 2, width() - scaleEnd - 4, metrics.height() + 4),
+             Qt::AlignLeft | Qt::AlignVCenter, scaleText());
+}
+
+QString WeekMapView::cellText(int day, int hour) const
+{
+    const double share = m_map.share[std::size_t(day)][std::size_t(hour)];
+    QString shown = QCoreApplication::translate("HistoryWindow", "%1 %2-%3: seen on %4 of the days")
+                        .arg(locale().dayName(day + 1, QLocale::ShortFormat), hourText(locale(), hour),
+                             hourText(locale(), hour + 1), percent(locale(), std::lround(share * 100)));
+    const QString &server = m_map.server[std::size_t(day)][std::size_t(hour)];
+    if (!server.isEmpty())
+        shown = QCoreApplication::translate("HistoryWindow", "%1, most on %2").arg(shown, serverLabel(server));
+    return shown;
 }
 
 bool WeekMapView::event(QEvent *event)
@@ -137,18 +218,11 @@ bool WeekMapView::event(QEvent *event)
             QToolTip::hideText();
             return true;
         }
-        const double share = m_map.share[std::size_t(day)][std::size_t(hour)];
-        QString text = QStringLiteral("%1 %2:00-%3:00: seen on %4% of the days")
-                           .arg(dayNames[day])
-                           .arg(hour, 2, 10, QLatin1Char('0'))
-                           .arg((hour + 1) % 24, 2, 10, QLatin1Char('0'))
-                           .arg(std::lround(share * 100));
-        const QString &server = m_map.server[std::size_t(day)][std::size_t(hour)];
-        if (!server.isEmpty())
-            text += QStringLiteral(", most on ") + serverLabel(server);
-        QToolTip::showText(help->globalPos(), text, this);
+        QToolTip::showText(help->globalPos(), cellText(day, hour), this);
         return true;
     }
+    if (event->type() == QEvent::LocaleChange || event->type() == QEvent::FontChange)
+        updateGeometry();
     return QWidget::event(event);
 }
 
@@ -156,7 +230,36 @@ SeriesChartView::SeriesChartView(QWidget *parent)
     : QWidget(parent)
 {
     setObjectName(QStringLiteral("chartServer"));
-    setMinimumSize(400, 240);
+}
+
+QStringList SeriesChartView::legendTexts() const
+{
+    return {QCoreApplication::translate("HistoryWindow", "Clan seen"), QCoreApplication::translate("HistoryWindow", "Capacity"),
+            m_means ? QCoreApplication::translate("HistoryWindow", "Players (mean of 15 min)")
+                    : QCoreApplication::translate("HistoryWindow", "Players"),
+            m_means ? QCoreApplication::translate("HistoryWindow", "Hits (mean of 15 min)")
+                    : QCoreApplication::translate("HistoryWindow", "Hits")};
+}
+
+// Wide enough for the legend with the longer labels of the quarter hours, whichever range is shown.
+QSize SeriesChartView::minimumSizeHint() const
+{
+    const QFontMetrics metrics = fontMetrics();
+    int legend = 0;
+    for (const QString &label : {QCoreApplication::translate("HistoryWindow", "Clan seen"),
+                                 QCoreApplication::translate("HistoryWindow", "Capacity"),
+                                 QCoreApplication::translate("HistoryWindow", "Players (mean of 15 min)"),
+                                 QCoreApplication::translate("HistoryWindow", "Hits (mean of 15 min)")})
+        legend += 16 + metrics.horizontalAdvance(label) + 18;
+    const int left = metrics.horizontalAdvance(QStringLiteral("000")) + 14;
+    return {std::max(400, left + legend + 16), 240};
+}
+
+bool SeriesChartView::event(QEvent *event)
+{
+    if (event->type() == QEvent::LocaleChange || event->type() == QEvent::FontChange)
+        updateGeometry();
+    return QWidget::event(event);
 }
 
 void SeriesChartView::setData(const QString &title, const QList<History::SeriesPoint> &points,
@@ -179,6 +282,7 @@ void SeriesChartView::setData(const QString &title, const QList<History::SeriesP
 
 void SeriesChartView::paintEvent(QPaintEvent *)
 {
+    m_drawn.clear();
     QPainter painter(this);
     painter.fillRect(rect(), palette().base());
     const QFontMetrics metrics = painter.fontMetrics();
@@ -188,7 +292,8 @@ void SeriesChartView::paintEvent(QPaintEvent *)
         return;
     const QColor text = palette().text().color();
     painter.setPen(text);
-    painter.drawText(QRect(0, 4, width(), metrics.height() + 4), Qt::AlignHCenter | Qt::AlignVCenter, m_title);
+    drawText(painter, m_drawn, QRect(4, 4, width() - 8, metrics.height() + 4), Qt::AlignHCenter | Qt::AlignVCenter,
+             metrics.elidedText(m_title, Qt::ElideMiddle, width() - 8));
     const auto xOf = [&](qint64 t) { return plot.left() + double(t - m_from) / double(m_to - m_from) * plot.width(); };
     const auto yOf = [&](double v) { return plot.bottom() - v / m_top * plot.height(); };
 
@@ -208,26 +313,45 @@ void SeriesChartView::paintEvent(QPaintEvent *)
         painter.setPen(grid);
         painter.drawLine(plot.left(), y, plot.right(), y);
         painter.setPen(text);
-        painter.drawText(QRect(0, y - metrics.height() / 2, left - 6, metrics.height()), Qt::AlignRight | Qt::AlignVCenter,
-                         QString::number(v));
+        drawText(painter, m_drawn, QRect(0, y - metrics.height() / 2 - 2, left - 6, metrics.height() + 4),
+                 Qt::AlignRight | Qt::AlignVCenter, locale().toString(v));
     }
-    // The time scale in the user's hours: every 3 hours over a day, every local midnight over a
-    // week, every 5th over a month.
+    // The time scale in the user's hours and the locale's forms: every 3 hours over a day, every
+    // local midnight over a week, every 5th over a month.
     const qint64 span = m_to - m_from;
     QDateTime tick = QDateTime::fromSecsSinceEpoch(m_from);
     tick.setTime(QTime(span <= 86400 ? tick.time().hour() / 3 * 3 : 0, 0));
     const int dayStep = span <= 7 * 86400 ? 1 : 5;
-    QString format = span <= 86400 ? QStringLiteral("HH:mm") : span <= 7 * 86400 ? QStringLiteral("ddd d") : QStringLiteral("d MMM");
+    QList<std::pair<int, QString>> ticks;
     for (int guard = 0; guard < 200 && tick.toSecsSinceEpoch() <= m_to; ++guard) {
         if (tick.toSecsSinceEpoch() >= m_from) {
-            const int x = int(std::lround(xOf(tick.toSecsSinceEpoch())));
-            painter.setPen(grid);
-            painter.drawLine(x, plot.top(), x, plot.bottom());
-            painter.setPen(text);
-            painter.drawText(QRect(x - 40, plot.bottom() + 4, 80, metrics.height()), Qt::AlignHCenter | Qt::AlignTop,
-                             tick.toString(format));
+            const QString label = span <= 86400 ? locale().toString(tick.time(), QLocale::ShortFormat)
+                                  : span <= 7 * 86400 ? locale().toString(tick, QStringLiteral("ddd d"))
+                                                      : locale().toString(tick.date(), dayAndMonthFormat(locale()));
+            ticks.append({int(std::lround(xOf(tick.toSecsSinceEpoch()))), label});
         }
         tick = span <= 86400 ? tick.addSecs(3 * 3600) : tick.addDays(dayStep);
+    }
+    // Labels too wide for the space between ticks go on every other one; the lines stay.
+    int widest = 0;
+    int closest = plot.width();
+    for (qsizetype i = 0; i < ticks.size(); ++i) {
+        widest = std::max(widest, metrics.horizontalAdvance(ticks[i].second));
+        if (i > 0)
+            closest = std::min(closest, ticks[i].first - ticks[i - 1].first);
+    }
+    const int every = widest + 8 <= closest ? 1 : 2;
+    const int room = std::min(every * closest - 8, std::max(80, widest));
+    for (qsizetype i = 0; i < ticks.size(); ++i) {
+        const int x = ticks[i].first;
+        painter.setPen(grid);
+        painter.drawLine(x, plot.top(), x, plot.bottom());
+        painter.setPen(text);
+        // Never under the value scale's labels, nor past the edge.
+        const int half = metrics.horizontalAdvance(ticks[i].second) / 2 + 1;
+        if (i % every == 0 && x - half >= plot.left() - 4 && x + half <= width())
+            drawText(painter, m_drawn, QRect(x - room / 2, plot.bottom() + 4, room, metrics.height() + 4),
+                     Qt::AlignHCenter | Qt::AlignTop, ticks[i].second);
     }
     painter.setPen(text);
     painter.drawRect(plot.adjusted(0, 0, -1, -1));
@@ -258,21 +382,18 @@ void SeriesChartView::paintEvent(QPaintEvent *)
     painter.setClipping(false);
     painter.setRenderHint(QPainter::Antialiasing, false);
 
-    // The legend.
-    const struct
-    {
-        QColor colour;
-        QString label;
-    } keys[] = {{band, QStringLiteral("Clan seen")}, {QColor(120, 120, 120), QStringLiteral("Capacity")},
-                {QColor(31, 78, 154), m_means ? QStringLiteral("Players (mean of 15 min)") : QStringLiteral("Players")},
-                {QColor(200, 40, 40), m_means ? QStringLiteral("Hits (mean of 15 min)") : QStringLiteral("Hits")}};
+    // The legend, each label given the room up to the next key.
+    const QStringList labels = legendTexts();
+    const QColor colours[] = {band, QColor(120, 120, 120), QColor(31, 78, 154), QColor(200, 40, 40)};
     int x = plot.left();
     const int y = height() - metrics.height() - 8;
-    for (const auto &key : keys) {
-        painter.fillRect(QRect(x, y + 2, 12, metrics.height() - 4), key.colour);
+    for (qsizetype i = 0; i < labels.size(); ++i) {
+        painter.fillRect(QRect(x, y + 2, 12, metrics.height() - 4), colours[i]);
         painter.setPen(text);
-        painter.drawText(QPoint(x + 16, y + metrics.ascent()), key.label);
-        x += 16 + metrics.horizontalAdvance(key.label) + 18;
+        const int next = i + 1 < labels.size() ? x + 16 + metrics.horizontalAdvance(labels[i]) + 18 : plot.right() + 1;
+        drawText(painter, m_drawn, QRect(x + 16, y - 2, next - x - 16, metrics.height() + 4), Qt::AlignLeft | Qt::AlignVCenter,
+                 labels[i]);
+        x = next;
     }
 }
 
@@ -282,7 +403,7 @@ HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
 {
     setObjectName(QStringLiteral("historyWindow"));
     setAttribute(Qt::WA_DeleteOnClose);
-    setWindowTitle(QStringLiteral("History"));
+    setWindowTitle(QCoreApplication::translate("HistoryWindow", "History"));
     resize(820, 540);
 
     m_tabs = new QTabWidget(this);
@@ -295,23 +416,24 @@ HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
     m_cboServer->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_cboRange = new QComboBox;
     m_cboRange->setObjectName(QStringLiteral("cboRange"));
-    m_cboRange->addItems({QStringLiteral("Last 24 hours"), QStringLiteral("Last 7 days"), QStringLiteral("Last 30 days")});
-    serverBar->addWidget(new QLabel(QStringLiteral("Server:")));
+    m_cboRange->addItems({QCoreApplication::translate("HistoryWindow", "Last 24 hours"), QCoreApplication::translate("HistoryWindow", "Last 7 days"),
+                          QCoreApplication::translate("HistoryWindow", "Last 30 days")});
+    serverBar->addWidget(new QLabel(QCoreApplication::translate("HistoryWindow", "Server:")));
     serverBar->addWidget(m_cboServer, 1);
     serverBar->addWidget(m_cboRange);
     m_chart = new SeriesChartView;
     auto *serverLayout = new QVBoxLayout(serverPage);
     serverLayout->addLayout(serverBar);
     serverLayout->addWidget(m_chart, 1);
-    m_tabs->addTab(serverPage, QStringLiteral("Server"));
+    m_tabs->addTab(serverPage, QCoreApplication::translate("HistoryWindow", "Server"));
 
     auto *mapPage = new QWidget;
     auto *mapBar = new QHBoxLayout;
     m_cboFilter = new QComboBox;
     m_cboFilter->setObjectName(QStringLiteral("cboFilter"));
-    mapBar->addWidget(new QLabel(QStringLiteral("Filter:")));
+    mapBar->addWidget(new QLabel(QCoreApplication::translate("HistoryWindow", "Filter:")));
     mapBar->addWidget(m_cboFilter, 1);
-    mapBar->addWidget(new QLabel(QStringLiteral("the last 30 days, in your hours")));
+    mapBar->addWidget(new QLabel(QCoreApplication::translate("HistoryWindow", "the last 30 days, in your hours")));
     m_weekMap = new WeekMapView;
     m_lblTopServer = new QLabel;
     m_lblTopServer->setObjectName(QStringLiteral("lblTopServer"));
@@ -320,18 +442,19 @@ HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
     mapLayout->addLayout(mapBar);
     mapLayout->addWidget(m_weekMap, 1);
     mapLayout->addWidget(m_lblTopServer);
-    m_tabs->addTab(mapPage, QStringLiteral("Week Map"));
+    m_tabs->addTab(mapPage, QCoreApplication::translate("HistoryWindow", "Week Map"));
 
     auto *sightingsPage = new QWidget;
     auto *sightingsBar = new QHBoxLayout;
     m_cboSightingsFilter = new QComboBox;
     m_cboSightingsFilter->setObjectName(QStringLiteral("cboSightingsFilter"));
-    sightingsBar->addWidget(new QLabel(QStringLiteral("Filter:")));
+    sightingsBar->addWidget(new QLabel(QCoreApplication::translate("HistoryWindow", "Filter:")));
     sightingsBar->addWidget(m_cboSightingsFilter, 1);
     m_tblSightings = new QTableWidget(0, 5);
     m_tblSightings->setObjectName(QStringLiteral("tblSightings"));
     m_tblSightings->setHorizontalHeaderLabels(
-        {QStringLiteral("Server"), QStringLiteral("From"), QStringLiteral("To"), QStringLiteral("Peak"), QStringLiteral("Names")});
+        {QCoreApplication::translate("HistoryWindow", "Server"), QCoreApplication::translate("HistoryWindow", "From"), QCoreApplication::translate("HistoryWindow", "To"),
+         QCoreApplication::translate("HistoryWindow", "Peak"), QCoreApplication::translate("HistoryWindow", "Names")});
     m_tblSightings->verticalHeader()->hide();
     m_tblSightings->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_tblSightings->setSelectionBehavior(QAbstractItemView::SelectRows);
@@ -339,13 +462,13 @@ HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
     auto *sightingsLayout = new QVBoxLayout(sightingsPage);
     sightingsLayout->addLayout(sightingsBar);
     sightingsLayout->addWidget(m_tblSightings, 1);
-    m_tabs->addTab(sightingsPage, QStringLiteral("Sightings"));
+    m_tabs->addTab(sightingsPage, QCoreApplication::translate("HistoryWindow", "Sightings"));
 
-    m_btnExport = new QPushButton(QStringLiteral("Export..."));
+    m_btnExport = new QPushButton(QCoreApplication::translate("HistoryWindow", "Export..."));
     m_btnExport->setObjectName(QStringLiteral("btnExport"));
-    m_btnClear = new QPushButton(QStringLiteral("Clear History"));
+    m_btnClear = new QPushButton(QCoreApplication::translate("HistoryWindow", "Clear History"));
     m_btnClear->setObjectName(QStringLiteral("btnClearHistory"));
-    m_btnClose = new QPushButton(QStringLiteral("Close"));
+    m_btnClose = new QPushButton(QCoreApplication::translate("HistoryWindow", "Close"));
     m_btnClose->setObjectName(QStringLiteral("btnClose"));
     auto *buttons = new QHBoxLayout;
     buttons->addWidget(m_btnExport);
@@ -377,10 +500,20 @@ HistoryWindow::HistoryWindow(History::Store &store, QWidget *parent)
     connect(m_btnExport, &QPushButton::clicked, this, &HistoryWindow::onExport);
     connect(m_btnClear, &QPushButton::clicked, this, &HistoryWindow::clearHistory);
     connect(m_btnClose, &QPushButton::clicked, this, &QWidget::close);
+    // Set once the views are there, so they take it too.
+    setLocale(Language::locale());
     refresh();
 }
 
 HistoryWindow::~HistoryWindow() = default;
+
+void HistoryWindow::changeEvent(QEvent *event)
+{
+    // The sightings' times and counts are written into the table.
+    if (event->type() == QEvent::LocaleChange)
+        refresh();
+    QWidget::changeEvent(event);
+}
 
 qint64 HistoryWindow::now() const
 {
@@ -450,7 +583,7 @@ void HistoryWindow::fillServerChart()
     const bool bucketed = rangeSeconds() > 86400;
     m_series = key.isEmpty() ? QList<History::SeriesPoint>{} : reader.series(key, from, to, bucketed);
     m_serverSightings = key.isEmpty() ? QList<History::Sighting>{} : reader.sightings({}, key, from, to);
-    m_chart->setData(key.isEmpty() ? QStringLiteral("No server") : serverLabel(key), m_series, m_serverSightings, from,
+    m_chart->setData(key.isEmpty() ? QCoreApplication::translate("HistoryWindow", "No server") : serverLabel(key), m_series, m_serverSightings, from,
                      to, bucketed);
 }
 
@@ -463,15 +596,17 @@ void HistoryWindow::fillFilterViews()
     m_sightings = tag.isEmpty() ? QList<History::Sighting>{} : reader.sightings(tag, {}, from, to);
     const History::WeekMap map = History::weekMap(m_sightings, to, 30, QTimeZone::systemTimeZone());
     m_weekMap->setMap(map);
-    m_lblTopServer->setText(map.topServer.isEmpty() ? QStringLiteral("Not seen in the last 30 days.")
-                                                    : QStringLiteral("Seen most on ") + serverLabel(map.topServer));
+    m_lblTopServer->setText(map.topServer.isEmpty()
+                                ? QCoreApplication::translate("HistoryWindow", "Not seen in the last 30 days.")
+                                : QCoreApplication::translate("HistoryWindow", "Seen most on %1").arg(serverLabel(map.topServer)));
     m_tblSightings->setRowCount(int(m_sightings.size()));
     for (int row = 0; row < m_sightings.size(); ++row) {
         const History::Sighting &s = m_sightings[row];
         QStringList shownNames;
         for (const QString &name : s.names)
             shownNames.append(TextCodec::forDisplay(name));
-        const QString cells[] = {serverLabel(s.server), localText(s.from), localText(s.to), QString::number(s.peak),
+        const QString cells[] = {serverLabel(s.server), localText(locale(), s.from), localText(locale(), s.to),
+                                 locale().toString(s.peak),
                                  shownNames.join(QStringLiteral(", "))};
         for (int column = 0; column < 5; ++column)
             m_tblSightings->setItem(row, column, new QTableWidgetItem(cells[column]));
@@ -491,20 +626,20 @@ bool HistoryWindow::exportTo(const QString &path) const
 
 void HistoryWindow::onExport()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Export"), QStringLiteral("history.csv"),
-                                                      QStringLiteral("CSV files (*.csv)"));
+    const QString path = QFileDialog::getSaveFileName(this, QCoreApplication::translate("HistoryWindow", "Export"), QStringLiteral("history.csv"),
+                                                      QCoreApplication::translate("HistoryWindow", "CSV files (*.csv)"));
     if (path.isEmpty())
         return;
     if (!exportTo(path))
-        MessageBox::error(this, QStringLiteral("The history could not be written to\n") + path);
+        MessageBox::error(this, QCoreApplication::translate("HistoryWindow", "The history could not be written to\n%1").arg(QDir::toNativeSeparators(path)));
 }
 
 void HistoryWindow::clearHistory()
 {
     if (!MessageBox::confirm(this,
-                             QStringLiteral("Forget everything Zib has kept of your servers and clans? This cannot "
-                                            "be undone."),
-                             QStringLiteral("Clear History")))
+                             QCoreApplication::translate("HistoryWindow", "Forget everything Zib has kept of your servers and clans? "
+                                                                "This cannot be undone."),
+                             QCoreApplication::translate("HistoryWindow", "Clear History")))
         return;
     m_store.clear();
     m_store.flush();

@@ -14,6 +14,14 @@ namespace History {
 class Store;
 }
 
+/// A text a view drew, in the view's coordinates: the room it was given and the room it took.
+struct DrawnText
+{
+    QString text;
+    QRect room;
+    QRect needed;
+};
+
 /// The week map drawn: seven rows of 24 hours, each cell as dark as the share of days the clan
 /// was seen in that hour.
 class WeekMapView final : public QWidget
@@ -26,6 +34,12 @@ public:
     const History::WeekMap &map() const { return m_map; }
     /// The cell under a point, or {-1, -1}.
     std::pair<int, int> cellAt(const QPoint &pos) const;
+    /// What the tip over a cell says.
+    QString cellText(int day, int hour) const;
+    /// The texts of the last paint.
+    const QList<DrawnText> &drawnTexts() const { return m_drawn; }
+    QSize minimumSizeHint() const override;
+    QSize sizeHint() const override { return minimumSizeHint(); }
 
 protected:
     void paintEvent(QPaintEvent *event) override;
@@ -33,7 +47,11 @@ protected:
 
 private:
     QRect cellRect(int day, int hour) const;
+    /// The width of the day names' column, which the language sets.
+    int labelsWidth() const;
+    QString scaleText() const;
     History::WeekMap m_map;
+    QList<DrawnText> m_drawn;
 };
 
 /// A server's players, hits and capacity over a range as lines, the clan's sightings as bands
@@ -48,11 +66,17 @@ public:
                  const QList<History::Sighting> &sightings, qint64 from, qint64 to, bool means);
     /// The top of the value scale: above the highest capacity and player count shown.
     int top() const { return m_top; }
+    /// The texts of the last paint.
+    const QList<DrawnText> &drawnTexts() const { return m_drawn; }
+    QSize minimumSizeHint() const override;
 
 protected:
     void paintEvent(QPaintEvent *event) override;
+    bool event(QEvent *event) override;
 
 private:
+    QStringList legendTexts() const;
+    QList<DrawnText> m_drawn;
     QString m_title;
     QList<History::SeriesPoint> m_points;
     QList<History::Sighting> m_sightings;
@@ -94,6 +118,9 @@ public:
     const QList<History::Sighting> &shownSightings() const { return m_sightings; }
     const WeekMapView *weekMapView() const { return m_weekMap; }
     const SeriesChartView *chartView() const { return m_chart; }
+
+protected:
+    void changeEvent(QEvent *event) override;
 
 private:
     void onExport();

@@ -2,6 +2,7 @@
 
 #include "model/GameServer.h"
 #include "model/Numeric.h"
+#include "platform/Language.h"
 #include "platform/text/TextCodec.h"
 
 #include <QCoreApplication>
@@ -118,7 +119,10 @@ QString detailsText(const GameServer &server)
     for (const QString &player : server.playerNames())
         text += TextCodec::forDisplay(player) + crlf;
     if (const auto roundTrip = server.lastRoundTrip())
-        text += crlf + QStringLiteral("Round trip: ") + QString::number(roundTrip->count()) + QStringLiteral(" ms") + crlf;
+        text += crlf
+                + QCoreApplication::translate("ServerGrid", "Round trip: %1 ms")
+                      .arg(Language::locale().toString(qlonglong(roundTrip->count())))
+                + crlf;
     return text;
 }
 

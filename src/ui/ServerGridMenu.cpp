@@ -60,7 +60,7 @@ ServerGridMenu::ServerGridMenu(QTableWidget *grid, QWidget *window)
         add("actImportFromSteam", importTitle() + QStringLiteral("..."), &ServerGridMenu::onImportFromSteam);
     // Last, below a line of its own, so the items above keep their places.
     m_menu->addSeparator();
-    m_actHistory = m_menu->addAction(QStringLiteral("History..."));
+    m_actHistory = m_menu->addAction(QCoreApplication::translate("ServerGridMenu", "History..."));
     m_actHistory->setObjectName(QStringLiteral("actHistory"));
     connect(m_actHistory, &QAction::triggered, this, [this] {
         if (const auto server = m_server.lock())

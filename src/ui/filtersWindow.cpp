@@ -93,7 +93,7 @@ filtersWindow::filtersWindow(QueryEngine &engine, QWidget *parent)
     FixedLayout::place(m_btnRemoveFilter, 1920, 1800, 1335, 375);
 
     // In the free place left of "Remove Filter", so every control keeps where it was.
-    m_btnHistory = new QPushButton(QStringLiteral("History..."), m_frmFilters);
+    m_btnHistory = new QPushButton(QCoreApplication::translate("filtersWindow", "History..."), m_frmFilters);
     m_btnHistory->setObjectName(QStringLiteral("btnHistory"));
     m_btnHistory->setEnabled(false);
     m_btnHistory->hide();

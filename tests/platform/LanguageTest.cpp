@@ -75,3 +75,14 @@ TEST(Language, EachLanguageHasItsCodePageAndItsOwnName)
     EXPECT_EQ(Language::nativeName(QStringLiteral("pt_BR")), QStringLiteral("Português (Brasil)"));
     EXPECT_EQ(Language::nativeName(QStringLiteral("sr_Latn")), QStringLiteral("Srpski (latinica)"));
 }
+
+TEST(Language, DatesAreWrittenInTheDesktopsFormsOnlyWhenItSpeaksTheLanguageInUse)
+{
+    const QLocale british(QLocale::English, QLocale::UnitedKingdom);
+    EXPECT_EQ(Language::localeFor(QStringLiteral("en"), british), british);
+    EXPECT_EQ(Language::localeFor(QStringLiteral("ru"), british).language(), QLocale::Russian);
+    EXPECT_EQ(Language::localeFor(QStringLiteral("pt_BR"), british).territory(), QLocale::Brazil);
+    // A Serbian desktop in Cyrillic does not lend its forms to the Latin translation.
+    const QLocale latin = Language::localeFor(QStringLiteral("sr_Latn"), QLocale(QStringLiteral("sr_Cyrl_RS")));
+    EXPECT_EQ(latin.script(), QLocale::LatinScript);
+}

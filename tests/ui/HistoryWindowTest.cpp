@@ -1,5 +1,6 @@
 #include "history/HistoryStore.h"
 #include "history/HistoryWriter.h"
+#include "platform/Language.h"
 #include "ui/HistoryWindow.h"
 #include "ui/MessageBox.h"
 
@@ -97,4 +98,32 @@ TEST_F(HistoryWindowTest, AServerOverAWeekAFilterByHourExportAndClear)
     EXPECT_TRUE(window.shownSightings().isEmpty());
     window.showServer(QStringLiteral("10.0.0.1:27015"));
     EXPECT_TRUE(window.shownSeries().isEmpty());
+}
+
+TEST_F(HistoryWindowTest, TimesAndDaysInTheFormsOfTheWindowsLocale)
+{
+    // The charts draw in the window's locale, the program's language, not whatever is the default.
+    const QLocale before;
+    QLocale::setDefault(QLocale(QLocale::Turkish));
+    HistoryWindow window(m_store);
+    QLocale::setDefault(before);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    EXPECT_EQ(window.locale(), Language::locale());
+    EXPECT_EQ(window.chartView()->locale(), Language::locale());
+    EXPECT_EQ(window.weekMapView()->locale(), Language::locale());
+    window.setLocale(QLocale(QLocale::Russian, QLocale::Russia));
+    window.setNow(m_now);
+    window.showFilter(QStringLiteral("[X]"));
+    const auto *table = window.findChild<QTableWidget *>(QStringLiteral("tblSightings"));
+    ASSERT_EQ(table->rowCount(), 10);
+    // The last evening's sighting, in the user's own hours.
+    const QDateTime from = QDateTime::fromSecsSinceEpoch(monday + 9 * 86400 + 20 * 3600);
+    EXPECT_EQ(table->item(0, 1)->text(), from.toString(QStringLiteral("dd.MM.yyyy HH:mm")));
+    EXPECT_TRUE(window.weekMapView()->cellText(0, 20).startsWith(QStringLiteral("пн 20:00-21:00:")))
+        << window.weekMapView()->cellText(0, 20).toStdString();
+
+    // A locale set later rewrites what was already shown.
+    window.setLocale(QLocale(QLocale::German, QLocale::Germany));
+    EXPECT_EQ(table->item(0, 1)->text(), from.toString(QStringLiteral("dd.MM.yy HH:mm")));
+    EXPECT_TRUE(window.weekMapView()->cellText(6, 0).startsWith(QStringLiteral("So. 00:00-01:00:")));
 }

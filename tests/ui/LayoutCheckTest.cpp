@@ -4,10 +4,13 @@
 // beside it, and both grids' columns must fit their views.
 #include "MainWindowFixture.h"
 
+#include "history/HistoryStore.h"
+#include "history/HistoryWriter.h"
 #include "model/ClanFilter.h"
 #include "model/GameServer.h"
 #include "model/mdlZibProcessing.h"
 #include "ui/FixedLayout.h"
+#include "ui/HistoryWindow.h"
 #include "platform/Language.h"
 #include "platform/Twips.h"
 #include "ui/NotificationsWindow.h"
@@ -26,6 +29,7 @@
 #include <QScrollBar>
 #include <QStyle>
 #include <QStyleOption>
+#include <QTabWidget>
 #include <QTest>
 #include <QTimer>
 #include <QTranslator>
@@ -168,6 +172,25 @@ void expectColumnsFit(const QTableWidget *grid)
                                     std::to_string(total) + " of " + std::to_string(grid->viewport()->width()));
     EXPECT_LE(total, grid->viewport()->width()) << "the columns need more than the view shows";
     EXPECT_FALSE(grid->horizontalScrollBar()->isVisible());
+}
+
+// What a chart draws itself: each text inside its room and the view, none over another.
+// `drawn` is the view's own list, which the paint refills.
+void expectDrawnTextsFit(QWidget *view, const QList<DrawnText> &drawn, const char *which)
+{
+    SCOPED_TRACE(which);
+    view->grab();
+    EXPECT_FALSE(drawn.isEmpty()) << "nothing drawn";
+    for (qsizetype i = 0; i < drawn.size(); ++i) {
+        const DrawnText &t = drawn[i];
+        EXPECT_TRUE(t.room.contains(t.needed) && view->rect().contains(t.needed))
+            << "\"" << t.text.toStdString() << "\" needs " << t.needed.width() << "x" << t.needed.height() << " at "
+            << t.needed.x() << "," << t.needed.y() << ", has " << t.room.width() << "x" << t.room.height() << " at "
+            << t.room.x() << "," << t.room.y() << " in a view of " << view->width() << "x" << view->height();
+        for (qsizetype j = i + 1; j < drawn.size(); ++j)
+            EXPECT_FALSE(t.needed.intersects(drawn[j].needed))
+                << "\"" << t.text.toStdString() << "\" runs into \"" << drawn[j].text.toStdString() << "\"";
+    }
 }
 
 // The captions fit without any control moving or growing: each stands where it was designed.
@@ -340,6 +363,7 @@ TEST_P(LayoutCheck, FiltersWindowWithFilters)
         clanFilters.append(filter);
     }
     filtersWindow window(m_window->queryEngine(), m_window.get());
+    window.setHistoryOpener([](const QString &) {});
     window.show();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     auto *grid = window.findChild<QTableWidget *>(QStringLiteral("fxgClanFilters"));
@@ -368,6 +392,53 @@ TEST_P(LayoutCheck, AddAndRemovePrompts)
     ASSERT_TRUE(remove->isEnabled());
     checkModalBoxes([remove] { QTest::mouseClick(remove, Qt::LeftButton); }, "remove");
     EXPECT_EQ(gameServers.size(), 3) << "closing the question is no OK";
+}
+
+TEST_P(LayoutCheck, HistoryWindowAndItsCharts)
+{
+    startWithServers();
+    QTemporaryDir dir;
+    History::Store store;
+    store.open(dir.filePath(History::fileName));
+    // A month of the first server every half hour, the clan there each evening.
+    const qint64 now = QDateTime::currentSecsSinceEpoch() / 3600 * 3600;
+    for (qint64 t = now - 30 * 86400; t < now; t += 1800) {
+        History::ServerSample s;
+        s.key = QStringLiteral("10.0.0.1:27015");
+        s.players = 14;
+        s.capacity = 32;
+        s.answered = true;
+        if (QDateTime::fromSecsSinceEpoch(t).time().hour() == 20) {
+            s.hits = 3;
+            s.filters = {{QStringLiteral("[X]"), 3, {QStringLiteral("[X]Ann"), QStringLiteral("[X]Bo")}}};
+        }
+        store.record({t, {s}});
+        if (t % 43200 == 0)
+            store.flush();
+    }
+    store.flush();
+    HistoryWindow window(store);
+    window.setAttribute(Qt::WA_DeleteOnClose, false);
+    // The days and hours as the language writes them (SpokenLanguage leaves the program's own
+    // choice of language alone).
+    window.setLocale(Language::localeFor(GetParam(), QLocale::c()));
+    window.setNow(now);
+    window.showServer(QStringLiteral("10.0.0.1:27015"));
+    window.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    auto *chart = const_cast<SeriesChartView *>(window.chartView());
+    for (const auto range : {HistoryWindow::Day, HistoryWindow::Week, HistoryWindow::Month}) {
+        window.setRange(range);
+        expectDrawnTextsFit(chart, chart->drawnTexts(), "chart");
+    }
+    expectCaptionsFit(&window, "history, server");
+    window.showFilter(QStringLiteral("[X]"));
+    auto *map = const_cast<WeekMapView *>(window.weekMapView());
+    expectDrawnTextsFit(map, map->drawnTexts(), "week map");
+    expectCaptionsFit(&window, "history, week map");
+    window.tabs()->setCurrentIndex(HistoryWindow::SightingsTab);
+    expectCaptionsFit(&window, "history, sightings");
+    checkModalBoxes([&window] { window.clearHistory(); }, "clear history");
 }
 
 INSTANTIATE_TEST_SUITE_P(EveryLanguage, LayoutCheck, ::testing::ValuesIn(Language::available()), languageName);
