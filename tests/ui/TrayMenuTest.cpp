@@ -2,6 +2,7 @@
 
 #include "model/mdlZibProcessing.h"
 #include "platform/Autostart.h"
+#include "platform/Language.h"
 #include "platform/settingsfile/ProfileFile.h"
 #include "ui/MessageBox.h"
 
@@ -109,6 +110,11 @@ TEST_F(MainWindowFixture, TheLanguageSubmenuKeepsTheChoiceForTheNextStart)
     EXPECT_TRUE(names.contains(QStringLiteral("English")));
     EXPECT_TRUE(names.contains(QStringLiteral("Русский")));
     EXPECT_TRUE(names.contains(QStringLiteral("Português (Brasil)")));
+    EXPECT_TRUE(names.contains(QStringLiteral("Srpski (latinica)")));
+    // A language without its own name would show its bare code.
+    EXPECT_EQ(names.size(), Language::available().size());
+    for (const QString &code : Language::available())
+        EXPECT_FALSE(names.contains(code)) << code.toStdString();
     EXPECT_TRUE(action(window.trayMenu(), "actLanguage_en")->isChecked()) << "the tests speak English";
 
     MessageBox::setNextAnswer(QMessageBox::Ok);
