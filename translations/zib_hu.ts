@@ -121,6 +121,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>Az előzményfájlt tartalmazó lemez
+%1
+megtelt. Az előzmények rögzítése szünetel, amíg újra lesz hely.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>Az előzményfájl
+%1
+nem írható (%2). A Zib az előzmények rögzítése nélkül fut tovább.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>sérült, és nem sikerült félretenni</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>Az előzményfájl sérült volt. Félre lett téve ide:
+%2
+és új fájl indult itt:
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>Az előzményfájlt
+%1
+egy újabb Zib írta, ezért érintetlen marad. Ez a példány az előzményeit itt tartja:
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>Az előzményfájlt
+%1
+egy másik program zárolja, ezért érintetlen marad. Ez a futás az előzményeit itt tartja:
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>a napok %1-a</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: a napok %4-ában látva</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, leginkább itt: %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Klán látva</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Férőhely</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Játékosok (15 perces átlag)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Játékosok</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Klán (15 perces átlag)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Klán</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Előzmények</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Utolsó 24 óra</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Utolsó 7 nap</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Utolsó 30 nap</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Szerver:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Szerver</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Szűrő:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>az utolsó 30 nap, a te időd szerint</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Heti térkép</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Kezdet</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Vége</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Csúcs</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Nevek</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Észlelések</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportálás...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Előzmények törlése</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Bezárás</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Nincs szerver</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>Az utolsó 30 napban nem volt látható.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Leggyakrabban itt: %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Exportálás</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV-fájlok (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Az előzményeket nem sikerült kiírni ide:
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Elfelejtsen a Zib mindent, amit a szervereidről és klánjaidról megőrzött? Ez nem vonható vissza.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -511,6 +705,10 @@ Ellenőrizd a beállításait az Értesítések ablakban; ha megváltoznak, a Zi
         <source>Port: </source>
         <translation>Port: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Ping: %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -553,6 +751,10 @@ Ellenőrizd a beállításait az Értesítések ablakban; ha megváltoznak, a Zi
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Szerverek hozzáadása a vágólapról</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Előzmények...</translation>
     </message>
 </context>
 <context>
@@ -670,6 +872,10 @@ Ellenőrizd a beállításait az Értesítések ablakban; ha megváltoznak, a Zi
 <byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Előzmények...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -755,6 +961,13 @@ Ellenőrizd a beállításait az Értesítések ablakban; ha megváltoznak, a Zi
 </source>
         <translation>Nem sikerült kikapcsolni, hogy a Zib a rendszerrel induljon:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>tokent tartalmaz, és nem sikerült csak általad olvashatóvá tenni</translation>
     </message>
 </context>
 <context>

@@ -121,6 +121,200 @@
     </message>
 </context>
 <context>
+    <name>History</name>
+    <message>
+        <source>The disk holding the history file
+%1
+is full. Recording history is paused until there is room again.</source>
+        <translation>Disk na kome je datoteka istorije
+%1
+je pun. Beleženje istorije je pauzirano dok se ne oslobodi mesto.</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+cannot be written (%2). Zib goes on without recording history.</source>
+        <translation>Datoteka istorije
+%1
+ne može da se upiše (%2). Zib nastavlja bez beleženja istorije.</translation>
+    </message>
+    <message>
+        <source>it is damaged and could not be moved aside</source>
+        <translation>oštećena je i nije mogla da se skloni</translation>
+    </message>
+    <message>
+        <source>The history file was damaged. It was moved aside to
+%2
+and a new one started in
+%1</source>
+        <translation>Datoteka istorije je bila oštećena. Sklonjena je u
+%2
+a nova je započeta u
+%1</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+was written by a newer Zib and is left as it is. This one keeps its history in
+%2</source>
+        <translation>Datoteku istorije
+%1
+je napisao noviji Zib i ostaje netaknuta. Ovaj Zib čuva istoriju u
+%2</translation>
+    </message>
+    <message>
+        <source>The history file
+%1
+is locked by another program and is left as it is. This run keeps its history in
+%2</source>
+        <translation>Datoteku istorije
+%1
+je zaključao drugi program i ostaje netaknuta. Ovo pokretanje čuva istoriju u
+%2</translation>
+    </message>
+</context>
+<context>
+    <name>HistoryWindow</name>
+    <message>
+        <source>%1%</source>
+        <translation>%1%</translation>
+    </message>
+    <message>
+        <source>%1 of the days</source>
+        <translation>%1 dana</translation>
+    </message>
+    <message>
+        <source>%1 %2-%3: seen on %4 of the days</source>
+        <translation>%1 %2-%3: viđen u %4 dana</translation>
+    </message>
+    <message>
+        <source>%1, most on %2</source>
+        <translation>%1, najviše na %2</translation>
+    </message>
+    <message>
+        <source>Clan seen</source>
+        <translation>Klan viđen</translation>
+    </message>
+    <message>
+        <source>Capacity</source>
+        <translation>Slotovi</translation>
+    </message>
+    <message>
+        <source>Players (mean of 15 min)</source>
+        <translation>Igrači (prosek 15 min)</translation>
+    </message>
+    <message>
+        <source>Players</source>
+        <translation>Igrači</translation>
+    </message>
+    <message>
+        <source>Hits (mean of 15 min)</source>
+        <translation>Klan (prosek 15 min)</translation>
+    </message>
+    <message>
+        <source>Hits</source>
+        <translation>Klan</translation>
+    </message>
+    <message>
+        <source>History</source>
+        <translation>Istorija</translation>
+    </message>
+    <message>
+        <source>Last 24 hours</source>
+        <translation>Poslednja 24 sata</translation>
+    </message>
+    <message>
+        <source>Last 7 days</source>
+        <translation>Poslednjih 7 dana</translation>
+    </message>
+    <message>
+        <source>Last 30 days</source>
+        <translation>Poslednjih 30 dana</translation>
+    </message>
+    <message>
+        <source>Server:</source>
+        <translation>Server:</translation>
+    </message>
+    <message>
+        <source>Server</source>
+        <translation>Server</translation>
+    </message>
+    <message>
+        <source>Filter:</source>
+        <translation>Filter:</translation>
+    </message>
+    <message>
+        <source>the last 30 days, in your hours</source>
+        <translation>poslednjih 30 dana, po tvom vremenu</translation>
+    </message>
+    <message>
+        <source>Week Map</source>
+        <translation>Nedeljni pregled</translation>
+    </message>
+    <message>
+        <source>From</source>
+        <translation>Od</translation>
+    </message>
+    <message>
+        <source>To</source>
+        <translation>Do</translation>
+    </message>
+    <message>
+        <source>Peak</source>
+        <translation>Najviše</translation>
+    </message>
+    <message>
+        <source>Names</source>
+        <translation>Imena</translation>
+    </message>
+    <message>
+        <source>Sightings</source>
+        <translation>Viđenja</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Izvezi...</translation>
+    </message>
+    <message>
+        <source>Clear History</source>
+        <translation>Obriši istoriju</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Zatvori</translation>
+    </message>
+    <message>
+        <source>No server</source>
+        <translation>Nema servera</translation>
+    </message>
+    <message>
+        <source>Not seen in the last 30 days.</source>
+        <translation>Nije viđen u poslednjih 30 dana.</translation>
+    </message>
+    <message>
+        <source>Seen most on %1</source>
+        <translation>Najčešće viđen na %1</translation>
+    </message>
+    <message>
+        <source>Export</source>
+        <translation>Izvoz</translation>
+    </message>
+    <message>
+        <source>CSV files (*.csv)</source>
+        <translation>CSV datoteke (*.csv)</translation>
+    </message>
+    <message>
+        <source>The history could not be written to
+%1</source>
+        <translation>Istorija nije mogla da se upiše u
+%1</translation>
+    </message>
+    <message>
+        <source>Forget everything Zib has kept of your servers and clans? This cannot be undone.</source>
+        <translation>Zaboraviti sve što je Zib sačuvao o tvojim serverima i klanovima? Ovo ne može da se poništi.</translation>
+    </message>
+</context>
+<context>
     <name>HostLookups</name>
     <message>
         <source>Looking up the host name...</source>
@@ -523,6 +717,10 @@ Proveri njegova podešavanja u prozoru Obaveštenja; pokušaće se ponovo čim s
         <source>Port: </source>
         <translation>Port: </translation>
     </message>
+    <message>
+        <source>Round trip: %1 ms</source>
+        <translation>Ping: %1 ms</translation>
+    </message>
 </context>
 <context>
     <name>ServerGridMenu</name>
@@ -565,6 +763,10 @@ Proveri njegova podešavanja u prozoru Obaveštenja; pokušaće se ponovo čim s
     <message>
         <source>Add Servers from Clipboard</source>
         <translation>Dodaj servere iz ostave</translation>
+    </message>
+    <message>
+        <source>History...</source>
+        <translation>Istorija...</translation>
     </message>
 </context>
 <context>
@@ -682,6 +884,10 @@ Proveri njegova podešavanja u prozoru Obaveštenja; pokušaće se ponovo čim s
 <byte value="xd"/>
 </translation>
     </message>
+    <message>
+        <source>History...</source>
+        <translation>Istorija...</translation>
+    </message>
 </context>
 <context>
     <name>main</name>
@@ -767,6 +973,13 @@ Proveri njegova podešavanja u prozoru Obaveštenja; pokušaće se ponovo čim s
 </source>
         <translation>Pokretanje Ziba sa sistemom nije moglo da se isključi:
 </translation>
+    </message>
+</context>
+<context>
+    <name>mdlZibProcessing</name>
+    <message>
+        <source>it holds a token and could not be made readable by you alone</source>
+        <translation>sadrži token i nije mogla da se učini čitljivom samo tebi</translation>
     </message>
 </context>
 <context>
