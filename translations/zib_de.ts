@@ -855,7 +855,9 @@ Prüfe die Einstellungen im Fenster Benachrichtigungen; sobald sie sich ändern,
         <source>Are you sure you wish to remove: <byte value="xd" />
 <byte value="xd" />
 </source>
-        <translation>Wirklich entfernen: </translation>
+        <translation>Wirklich entfernen: <byte value="xd" />
+<byte value="xd" />
+</translation>
     </message>
     <message>
         <source>History...</source>

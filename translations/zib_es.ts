@@ -855,7 +855,9 @@ Revisa su configuración en la ventana Notificaciones; se vuelve a intentar cuan
         <source>Are you sure you wish to remove: <byte value="xd" />
 <byte value="xd" />
 </source>
-        <translation>¿Seguro que quieres quitar?: </translation>
+        <translation>¿Seguro que quieres quitar?: <byte value="xd" />
+<byte value="xd" />
+</translation>
     </message>
     <message>
         <source>History...</source>

@@ -855,7 +855,9 @@ Sprawdź ustawienia w oknie Powiadomienia; po ich zmianie wysyłanie zostanie wz
         <source>Are you sure you wish to remove: <byte value="xd" />
 <byte value="xd" />
 </source>
-        <translation>Na pewno usunąć: </translation>
+        <translation>Na pewno usunąć: <byte value="xd" />
+<byte value="xd" />
+</translation>
     </message>
     <message>
         <source>History...</source>

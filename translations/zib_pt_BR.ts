@@ -855,7 +855,9 @@ Confira as configurações na janela Notificações; o envio volta quando elas m
         <source>Are you sure you wish to remove: <byte value="xd" />
 <byte value="xd" />
 </source>
-        <translation>Tem certeza de que quer remover: </translation>
+        <translation>Tem certeza de que quer remover: <byte value="xd" />
+<byte value="xd" />
+</translation>
     </message>
     <message>
         <source>History...</source>

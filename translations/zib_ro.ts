@@ -855,7 +855,9 @@ Verifică setările în fereastra Notificări; se încearcă din nou după ce se
         <source>Are you sure you wish to remove: <byte value="xd" />
 <byte value="xd" />
 </source>
-        <translation>Sigur vrei să ștergi: </translation>
+        <translation>Sigur vrei să ștergi: <byte value="xd" />
+<byte value="xd" />
+</translation>
     </message>
     <message>
         <source>History...</source>

@@ -855,7 +855,9 @@ Check its settings in the Notifications window; it is tried again once they chan
         <source>Are you sure you wish to remove: <byte value="xd" />
 <byte value="xd" />
 </source>
-        <translation>Точно удалить: </translation>
+        <translation>Точно удалить: <byte value="xd" />
+<byte value="xd" />
+</translation>
     </message>
     <message>
         <source>History...</source>

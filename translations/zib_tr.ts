@@ -855,7 +855,9 @@ Bildirimler penceresinde ayarlarını kontrol et; ayarlar değişince yeniden de
         <source>Are you sure you wish to remove: <byte value="xd" />
 <byte value="xd" />
 </source>
-        <translation>Silmek istediğine emin misin: </translation>
+        <translation>Silmek istediğine emin misin: <byte value="xd" />
+<byte value="xd" />
+</translation>
     </message>
     <message>
         <source>History...</source>

@@ -26,6 +26,20 @@ def arguments(text):
     return sorted(set(ARGUMENT.findall(text or '')))
 
 
+def written(element):
+    """The element's text as the program gets it: lupdate keeps a carriage return as <byte value="xd"/>."""
+    parts = [element.text or '']
+    for child in element:
+        if child.tag == 'byte':
+            parts.append(chr(int(child.get('value').lstrip('x'), 16)))
+        parts.append(child.tail or '')
+    return ''.join(parts)
+
+
+def line_breaks_at_end(text):
+    return text[len(text.rstrip('\r\n')):]
+
+
 def problems_in(ts_file, language):
     found = []
     root = ET.parse(ts_file).getroot()
@@ -54,6 +68,9 @@ def problems_in(ts_file, language):
                 texts = forms
             else:
                 texts = [translation.text or '']
+                # A message that ends in line breaks goes on with something placed below it.
+                if line_breaks_at_end(written(translation)) != line_breaks_at_end(written(message.find('source'))):
+                    found.append(where + ': the line breaks at the end differ from the source\'s')
             for text in texts:
                 if not text.strip() and source.strip():
                     found.append(where + ': empty translation')
