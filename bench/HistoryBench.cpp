@@ -110,7 +110,7 @@ int main(int argc, char **argv)
             timePlain();
         QElapsedTimer clock;
         clock.start();
-        History::Pass pass;
+        History::PassRecord pass;
         pass.time = 1772409600 + run * 30;
         ClanMatching::checkClanFilters(alerts, &pass);
         const qint64 filled = clock.nsecsElapsed();

@@ -533,7 +533,7 @@ void mainZibWindow::onMatchingTick()
     // The pass after each check goes to the history, as the window's small part of its writing.
     const qint64 now = Clock::now().toSecsSinceEpoch();
     if (m_history.recording() && History::Store::passDue(m_lastHistoryPass, now, mdlZibProcessing::CheckSpeed)) {
-        History::Pass pass;
+        History::PassRecord pass;
         pass.time = now;
         m_alerts.checkClanFilters(&pass);
         m_history.record(std::move(pass));
