@@ -21,7 +21,7 @@ AlertController::~AlertController()
     delete m_popup.data();
 }
 
-void AlertController::checkClanFilters(History::Pass *history)
+void AlertController::checkClanFilters(History::PassRecord *history)
 {
     ClanMatching::checkClanFilters(*this, history);
 }

@@ -28,7 +28,7 @@ public:
     ~AlertController() override;
 
     /// The matching pass; with `history`, also the pass's samples for the history.
-    void checkClanFilters(History::Pass *history = nullptr);
+    void checkClanFilters(History::PassRecord *history = nullptr);
     void showAlert(qint16 serverNumber, qint16 clanFilterNumber);
     void playAlertSound() override;
     void showPopup(qint16 serverNumber, qint16 clanFilterNumber) override;

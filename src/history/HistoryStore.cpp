@@ -97,7 +97,18 @@ void Store::post(Job job)
     m_wake.wakeAll();
 }
 
+void Store::record(PassRecord pass)
+{
+    // Moved, not copied, and unpacked and freed on the worker.
+    recordUnpacked([pass = std::move(pass)] { return pass.unpack(); });
+}
+
 void Store::record(Pass pass)
+{
+    recordUnpacked([pass = std::move(pass)] { return pass; });
+}
+
+void Store::recordUnpacked(std::function<Pass()> unpack)
 {
     if (!m_recording || !m_thread)
         return;
@@ -109,10 +120,10 @@ void Store::record(Pass pass)
             return;
         }
     }
-    post([this, pass = std::move(pass)](Writer &writer) {
+    post([this, unpack = std::move(unpack)](Writer &writer) {
         if (!writer.isOpen())
             return;
-        const Writer::Outcome outcome = writer.write(pass);
+        const Writer::Outcome outcome = writer.write(unpack());
         bool tell = false;
         {
             const QMutexLocker lock(&m_mutex);

@@ -35,7 +35,8 @@ public:
     void setRecording(bool on) { m_recording = on; }
     bool recording() const { return m_recording; }
 
-    /// Hands a pass to the worker; the window's part ends here.
+    /// Hands a pass to the worker, which unpacks it; the window's part ends here.
+    void record(PassRecord pass);
     void record(Pass pass);
     /// Empties the history, after what is queued before it.
     void clear();
@@ -68,6 +69,8 @@ private:
     using Job = std::function<void(Writer &)>;
     static void loadDriverHere();
     void post(Job job);
+    /// Queues the writing of the pass `unpack` makes on the worker.
+    void recordUnpacked(std::function<Pass()> unpack);
     void run();
     void stop();
 

@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <vector>
+
 // What the history keeps and hands back. Servers are known by "address:port" and filters by
 // their tag, never by their numbers: the numbers move when the lists are renumbered.
 namespace History {
@@ -30,12 +32,48 @@ struct ServerSample
     QList<FilterHit> filters;
 };
 
-/// Everything one pass hands to the store: small, and built on the window's thread.
+/// One pass as the writer takes it.
 struct Pass
 {
     /// Seconds since 1970 UTC.
     qint64 time = 0;
     QList<ServerSample> servers;
+};
+
+/// One pass as the window's thread hands it over: flat arrays, a handful of allocations whatever
+/// the number of servers, where a Pass takes one or two for every server with a hit. The worker
+/// unpacks it into a Pass.
+struct PassRecord
+{
+    struct Server
+    {
+        QString key;
+        qint16 players = 0;
+        qint16 capacity = 0;
+        qint16 hits = 0;
+        bool answered = false;
+        qint32 roundTripMs = -1;
+        /// How many of `hits` that follow the previous servers' are this server's.
+        qint32 hitCount = 0;
+    };
+    struct Hit
+    {
+        /// Index into `tags`.
+        qint32 filter = 0;
+        qint16 count = 0;
+        /// How many of `names` that follow the previous hits' are this hit's.
+        qint32 nameCount = 0;
+    };
+
+    /// Seconds since 1970 UTC.
+    qint64 time = 0;
+    /// The filters' tags, once a pass rather than once a hit.
+    QStringList tags;
+    std::vector<Server> servers;
+    std::vector<Hit> hits;
+    QStringList names;
+
+    Pass unpack() const;
 };
 
 /// A point of a server's chart: one check, or a 15-minute bucket of them.

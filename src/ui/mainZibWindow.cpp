@@ -532,8 +532,10 @@ void mainZibWindow::onMatchingTick()
 {
     // The pass after each check goes to the history, as the window's small part of its writing.
     const qint64 now = Clock::now().toSecsSinceEpoch();
+    // The "History" key as last read: saving the options reads the file again.
+    m_history.setRecording(mdlZibProcessing::HistoryRecording);
     if (m_history.recording() && History::Store::passDue(m_lastHistoryPass, now, mdlZibProcessing::CheckSpeed)) {
-        History::Pass pass;
+        History::PassRecord pass;
         pass.time = now;
         m_alerts.checkClanFilters(&pass);
         m_history.record(std::move(pass));

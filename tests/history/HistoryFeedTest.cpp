@@ -42,13 +42,15 @@ TEST_F(HistoryFeed, TheMatchingPassHandsOverItsCountsAndOnlyTheMatchedNames)
     namespace state = mdlZibProcessing;
     state::gameServers = {server(1, QStringLiteral("10.0.0.1"), 27015,
                                  {QStringLiteral("[X]Ann"), QStringLiteral("Bob"), QStringLiteral("[X][Y]Cy")}),
-                          server(2, QStringLiteral("10.0.0.2"), 27016, {QStringLiteral("Dee")})};
+                          server(2, QStringLiteral("10.0.0.2"), 27016, {QStringLiteral("Dee")}),
+                          server(3, QStringLiteral("10.0.0.3"), 27017, {QStringLiteral("Eve"), QStringLiteral("[Y]Zed")})};
     state::clanFilters = {filter(1, QStringLiteral("[X]")), filter(2, QStringLiteral("[Y]")), filter(3, QStringLiteral("[Z]"))};
     state::gameServers[0]->setLastRoundTrip(std::chrono::milliseconds(37));
     NoAlerts alerts;
-    History::Pass pass;
-    ClanMatching::checkClanFilters(alerts, &pass);
-    ASSERT_EQ(pass.servers.size(), 2);
+    History::PassRecord record;
+    ClanMatching::checkClanFilters(alerts, &record);
+    const History::Pass pass = record.unpack();
+    ASSERT_EQ(pass.servers.size(), 3);
     const History::ServerSample &first = pass.servers[0];
     EXPECT_EQ(first.key, QStringLiteral("10.0.0.1:27015"));
     EXPECT_EQ(first.players, 3);
@@ -65,9 +67,15 @@ TEST_F(HistoryFeed, TheMatchingPassHandsOverItsCountsAndOnlyTheMatchedNames)
     EXPECT_FALSE(second.answered);
     EXPECT_EQ(second.roundTripMs, -1);
     EXPECT_TRUE(second.filters.isEmpty());
+    // Handed over flat, each server gets back its own hits and names, not its neighbour's.
+    const History::ServerSample &third = pass.servers[2];
+    ASSERT_EQ(third.filters.size(), 1);
+    EXPECT_EQ(third.filters[0].tag, QStringLiteral("[Y]"));
+    EXPECT_EQ(third.filters[0].names, QStringList{QStringLiteral("[Y]Zed")});
+    EXPECT_EQ(third.hits, 1);
 
     // The mark is the interval's: the next pass without a reply says so, the round trip stays.
-    History::Pass next;
+    History::PassRecord next;
     ClanMatching::checkClanFilters(alerts, &next);
     EXPECT_FALSE(next.servers[0].answered);
     EXPECT_EQ(next.servers[0].roundTripMs, 37);

@@ -88,7 +88,7 @@ void showAlert(qint16 serverNumber, qint16 clanFilterNumber, AlertOutput &output
         output.playAlertSound();
 }
 
-void checkClanFilters(AlertOutput &output, History::Pass *history)
+void checkClanFilters(AlertOutput &output, History::PassRecord *history)
 {
     // Copies of the lists: a reload while the pop-up rises replaces them, and the records we
     // hold stay alive through their shared pointers.
@@ -99,13 +99,20 @@ void checkClanFilters(AlertOutput &output, History::Pass *history)
     for (const auto &filter : filters)
         matchers.emplace_back(filter->clanTag());
     std::vector<quint64> nameCodes;
-    if (history)
-        history->servers.reserve(servers.size());
+    // The history's part runs on the window's thread: flat arrays filled in place, with shared
+    // copies of the strings; the worker builds the rest.
+    if (history) {
+        history->servers.reserve(std::size_t(servers.size()));
+        history->tags.reserve(filters.size());
+        for (const auto &filter : filters)
+            history->tags.append(filter->clanTag());
+    }
     for (const auto &server : servers) {
         server->setFilterPlayers(0);
-        History::ServerSample *sample = nullptr;
+        History::PassRecord::Server *sample = nullptr;
         if (history) {
-            sample = &history->servers.emplaceBack();
+            // Reserved above: the pointer stays valid through this server.
+            sample = &history->servers.emplace_back();
             sample->key = server->key();
             sample->players = qint16(std::min<qsizetype>(server->playerNames().size(), std::numeric_limits<qint16>::max()));
             sample->capacity = server->maxPlayers();
@@ -120,7 +127,7 @@ void checkClanFilters(AlertOutput &output, History::Pass *history)
         for (std::size_t f = 0; f < matchers.size(); ++f) {
             const auto &filter = filters[qsizetype(f)];
             qint16 count = 0;
-            History::FilterHit *hit = nullptr;
+            History::PassRecord::Hit *hit = nullptr;
             for (qsizetype n = 0; n < names.size(); ++n) {
                 if (!matchers[f].matches(names[n], nameCodes[std::size_t(n)]))
                     continue;
@@ -128,10 +135,12 @@ void checkClanFilters(AlertOutput &output, History::Pass *history)
                 // Only the names that matched go to the history; no other player's is kept.
                 if (sample) {
                     if (!hit) {
-                        hit = &sample->filters.emplaceBack();
-                        hit->tag = filter->clanTag();
+                        hit = &history->hits.emplace_back();
+                        hit->filter = qint32(f);
+                        ++sample->hitCount;
                     }
-                    hit->names.append(names[n]);
+                    history->names.append(names[n]);
+                    ++hit->nameCount;
                 }
             }
             if (hit)

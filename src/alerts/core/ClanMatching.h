@@ -4,7 +4,7 @@
 #include <QString>
 
 namespace History {
-struct Pass;
+struct PassRecord;
 }
 
 // Counting the watched-clan players on every server and deciding when that is worth an alert.
@@ -49,7 +49,7 @@ void showAlert(qint16 serverNumber, qint16 clanFilterNumber, AlertOutput &output
 /// every (server, filter) pair whose count reaches the filter's trigger. With `history`, also
 /// fills it with each server's sample of this pass (its time is the caller's), and takes each
 /// server's "answered since the last pass" mark.
-void checkClanFilters(AlertOutput &output, History::Pass *history = nullptr);
+void checkClanFilters(AlertOutput &output, History::PassRecord *history = nullptr);
 
 /// The pop-up's text: the server's name, an empty line, then each player whose name holds
 /// the filter's tag, CR LF between lines; the names as TextCodec::forDisplay shows them.
